@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The one settings file, IniPath. A missing file reads as empty and is created by
+// the first write; every write replaces the file atomically.
+
+namespace APIs {
+std::string ReadIni(std::string_view section, std::string_view key, std::string_view fallback);
+// Nonzero on success.
+int WriteIni(std::string_view section, std::string_view key, std::string_view value);
+std::vector<std::string> IniSectionNames();
+int DeleteIniSection(std::string_view section);
+}  // namespace APIs
+
+namespace Misc {
+
+enum RenameIniResult : int {
+    kRenameDone = 0,
+    kRenameNoFile = -1,
+    kRenameNoSection = -2,
+    // A section of the new name exists already: renaming would merge two profiles.
+    kRenameNameTaken = -3,
+    kRenameWriteFailed = -4,
+};
+
+int RenameIniSection(std::string_view oldName, std::string_view newName);
+
+}  // namespace Misc

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "engine/interruptible_pause.h"
+#include "engine/model/debug_trace.h"
+#include "engine/model/state/flow_state.h"
+#include "engine/model/state/run_flags.h"
+#include "platform/atomic_file.h"
+#include "platform/settings/player_settings.h"
+#include "support/temp_data_folder.h"
+#include "support/virtual_timing.h"
+
+class InterruptiblePause : public ::testing::Test {
+protected:
+    void TearDown() override {
+        flags = {};
+        settings = {};
+    }
+    VirtualTiming timing;
+};
+
+TEST_F(InterruptiblePause, EitherRequestBitEndsIt) {
+    for (auto [word, bit] : {std::pair{&flags.Stat0, StatBits::kNewGameRequest},
+                             std::pair{&flags.Stat1, StatBits::kReviewRequest}}) {
+        flags = {};
+        const int64_t start = timing.time.NowMs();
+        timing.time.ScheduleIn(200, [word, bit] { *word |= bit; });
+        APIs::PauseInterruptible(8);
+        EXPECT_EQ(timing.time.NowMs() - start, 200);
+    }
+}
+
+TEST_F(InterruptiblePause, WithoutARequestItRunsItsTime) {
+    APIs::PauseInterruptible(4);
+    EXPECT_EQ(timing.time.NowMs(), 1000);
+}
+
+TEST(DebugTrace, AppendsStepAndTextLines) {
+    TempDataFolder folder;
+    WriteFileAtomically(folder.File("Debug.txt"), "earlier\n");
+    flow.Ptrg = 4100;
+    Misc::DebugLog("West leads");
+    flow.Ptrg = 4200;
+    Misc::DebugLog("");
+    std::string text;
+    ReadWholeFile(folder.File("Debug.txt"), text);
+    EXPECT_EQ(text, "earlier\n4100 West leads\n4200 \n");
+    flow = {};
+}
