@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core fonts-liberation
+  fonts-dejavu-core fonts-liberation python3-fonttools
   xvfb xauth
 )
 
