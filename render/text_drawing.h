@@ -25,9 +25,10 @@ struct DrawnTextRects {
 
 inline DrawnTextRects drawnText;
 
-enum TextAlign : int32_t { kAlignLeft = 0, kAlignRight = 1, kAlignCentre = 2 };
-
 namespace APIs {
+
+// Alignment of a text on its x: left edge, right edge or centre.
+enum TextAlign : int32_t { kAlignLeft = 0, kAlignRight = 1, kAlignCentre = 2 };
 
 // The colour a text is drawn in: 0 is the Text colour, a negative colour the palette
 // colour of its absolute value, any other colour itself.

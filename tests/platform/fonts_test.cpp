@@ -15,7 +15,7 @@ const std::string kGameFont = KAVLOR_FONT_FILE;
 
 TEST(Fonts, TheGameFontIsAddedAndRemoved) {
     ScriptedMessageBoxes boxes;
-    ASSERT_FALSE(APIs::IsOwnFontInstalled());
+    if (APIs::IsOwnFontInstalled()) GTEST_SKIP() << "Kavlor4 is installed on this system";
 
     EXPECT_TRUE(APIs::AddFont(kGameFont));
     EXPECT_TRUE(APIs::IsOwnFontInstalled());

@@ -12,6 +12,9 @@
 #include "render/text_width.h"
 
 using APIs::DrawTextFont;
+using APIs::kAlignCentre;
+using APIs::kAlignLeft;
+using APIs::kAlignRight;
 
 namespace {
 
