@@ -19,8 +19,8 @@ protected:
 };
 
 TEST_F(InterruptiblePause, EitherRequestBitEndsIt) {
-    for (auto [word, bit] : {std::pair{&flags.Stat0, StatBits::kNewGameRequest},
-                             std::pair{&flags.Stat1, StatBits::kReviewRequest}}) {
+    for (auto [word, bit] : {std::pair{&flags.Stat0, Stat0Bits::ReplayRequested},
+                             std::pair{&flags.Stat1, Stat1Bits::ReviewRequested}}) {
         flags = {};
         const int64_t start = timing.time.NowMs();
         timing.time.ScheduleIn(200, [word, bit] { *word |= bit; });
