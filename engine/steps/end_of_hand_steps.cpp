@@ -33,6 +33,8 @@ void GamePlay::Step14100(StepCall& call) {
     StepNotBuilt(call);
 }
 void GamePlay::Step16000(StepCall& call) {
+    // The request is taken first, so that the tail of the pass does not divert again.
+    ClearBit(flags.Stat1, Stat1Bits::NewGameRequested);
     StepNotBuilt(call);
 }
 void GamePlay::Step16010(StepCall& call) {

@@ -1,6 +1,7 @@
 #include "engine/steps/new_hand_steps.h"
 
 #include "engine/model/game_trace.h"
+#include "engine/model/state/run_flags.h"
 
 void GamePlay::ReviewHand(bool&, bool&) {
     Misc::Trace("The hand review is not available yet.");
@@ -10,6 +11,8 @@ void GamePlay::Step1(StepCall& call) {
     StepNotBuilt(call);
 }
 void GamePlay::Step2(StepCall& call) {
+    // The request is taken first, so that the tail of the pass does not restart again.
+    ClearBit(flags.Stat1, Stat1Bits::RestartRequested);
     StepNotBuilt(call);
 }
 void GamePlay::Step5(StepCall& call) {

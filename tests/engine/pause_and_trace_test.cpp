@@ -10,7 +10,7 @@
 #include "support/virtual_timing.h"
 
 class InterruptiblePause : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         flags = {};
         settings = {};
