@@ -228,6 +228,26 @@ TEST_F(MainGameTest, TheMenusFollowTheCall) {
     EXPECT_EQ(game.trace.back(), "Out of Main Do Loop.");
 }
 
+TEST_F(MainGameTest, ACallWhileLeavingReturnsAtOnceAndKeepsNoGuard) {
+    WaitAt(1810);
+    flow.QuitNow = true;
+    game.Click();
+    SetBit(flags.Stat0, Stat0Bits::MainWindowClosing);
+    flow.QuitNow = false;
+    game.Click();
+    EXPECT_EQ(flow.Ptrg, 1810);
+    EXPECT_TRUE(game.trace.empty());
+    EXPECT_FALSE(IsSet(flags.Stat0, Stat0Bits::MainGameRunning));
+    EXPECT_EQ(game.exits, 0);
+}
+
+TEST_F(MainGameTest, TheDevelopmentLabelShowsTheStep) {
+    WaitAt(1811);
+    SetBit(flags.Stat2, Stat2Bits::ShowPtrg);
+    game.Click();
+    EXPECT_EQ(game.table.lblPtrg, "1811");
+}
+
 TEST_F(MainGameTest, TheDoorTakesOnlyButtonsAtSomeSteps) {
     WaitAt(12000);
     EXPECT_FALSE(game.Door(1, 0));

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/event_sounds.h"
 #include "engine/game_play.h"
-#include "engine/model/event_sounds.h"
 #include "engine/model/exit_routine.h"
 #include "engine/model/game_trace.h"
 #include "engine/model/state/flow_state.h"

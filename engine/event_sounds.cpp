@@ -1,4 +1,4 @@
-#include "engine/model/event_sounds.h"
+#include "engine/event_sounds.h"
 
 #include "engine/model/state/flow_state.h"
 #include "platform/settings/player_settings.h"
