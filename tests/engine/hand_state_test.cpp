@@ -28,6 +28,8 @@ TEST(HandState, NewHandWordsHoldTheirNoneValues) {
     EXPECT_EQ(APIs::Nib(fresh.CardUp, 6), 9);
     EXPECT_EQ(APIs::Nib(fresh.Tricks, 3), 7);
     EXPECT_EQ(Misc::Get3Bits(fresh.SutLedInf, 9), 1);
+    EXPECT_EQ(fresh.CardsPlayed[33], 61695);
+    EXPECT_EQ(fresh.Trk[4], 247);
     // A deal by north changes only the dealer field.
     EXPECT_EQ(Misc::Set3Bits(fresh.GenInf, 2, 4), 0x381FFFFF - (5 << 12));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 // A table of four hands: seat 0-3, slot 0-5, plane 0 suit / 1 rank.
@@ -29,6 +30,13 @@ inline constexpr int32_t kGenInfKittyKnown = 1 << 30;
 // Seat code in nibble 3 of a kitty card.
 inline constexpr int32_t kKittySeatCode = 5;
 
+template <std::size_t N>
+constexpr std::array<int32_t, N> Filled(int32_t value) {
+    std::array<int32_t, N> entries{};
+    entries.fill(value);
+    return entries;
+}
+
 // The hand in play: the card tables and the packed words that every part of the
 // game reads. One hand at a time.
 struct HandState {
@@ -36,9 +44,9 @@ struct HandState {
     HandTable DealtHands{};
     // (rank 0-6, suit 0-3): -1 while the card is in the deck, 0 once drawn.
     std::array<std::array<int32_t, 4>, 7> DeckTable{};
-    std::array<int32_t, 34> CardsPlayed{};
+    std::array<int32_t, 34> CardsPlayed = Filled<34>(kEmptyPlayedEntry);
     int32_t CardsPlayedCount = 0;
-    std::array<int32_t, 6> Trk{};
+    std::array<int32_t, 6> Trk = Filled<6>(kEmptyTrickEntry);
 
     int32_t GenInf = kNewHandGenInf;
     int32_t CardUp = kNewHandCardUp;
