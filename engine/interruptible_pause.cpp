@@ -5,7 +5,7 @@
 
 void APIs::PauseInterruptible(double seconds) {
     PauseUntil(seconds, [] {
-        return IsSet(flags.Stat0, StatBits::kNewGameRequest) ||
-               IsSet(flags.Stat1, StatBits::kReviewRequest);
+        return IsSet(flags.Stat0, Stat0Bits::ReplayRequested) ||
+               IsSet(flags.Stat1, Stat1Bits::ReviewRequested);
     });
 }

@@ -7,19 +7,15 @@
 
 namespace KavlorMain {
 namespace {
-// Stat1 bits 11-13.
-constexpr int kScaleCodeShift = 11;
-constexpr int32_t kScaleCodeMask = 7 << kScaleCodeShift;
-
 constexpr std::array<float, 5> kFactorOfCode{0.0f, 1.0f, 1.2f, 1.5f, 1.9f};
 }  // namespace
 
 int32_t ScaleCode() {
-    return (flags.Stat1 & kScaleCodeMask) >> kScaleCodeShift;
+    return GetField(flags.Stat1, Stat1Bits::ScaleCode);
 }
 
 void SetScaleCode(int32_t code) {
-    flags.Stat1 = (flags.Stat1 & ~kScaleCodeMask) | ((code << kScaleCodeShift) & kScaleCodeMask);
+    SetField(flags.Stat1, Stat1Bits::ScaleCode, code);
 }
 
 int32_t ScaleCodeOf(float factor) {

@@ -2,6 +2,7 @@
 
 #include "engine/interruptible_pause.h"
 #include "engine/model/debug_trace.h"
+#include "engine/model/game_trace.h"
 #include "engine/model/state/flow_state.h"
 #include "engine/model/state/run_flags.h"
 #include "platform/atomic_file.h"
@@ -10,7 +11,7 @@
 #include "support/virtual_timing.h"
 
 class InterruptiblePause : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         flags = {};
         settings = {};
@@ -19,8 +20,8 @@ protected:
 };
 
 TEST_F(InterruptiblePause, EitherRequestBitEndsIt) {
-    for (auto [word, bit] : {std::pair{&flags.Stat0, StatBits::kNewGameRequest},
-                             std::pair{&flags.Stat1, StatBits::kReviewRequest}}) {
+    for (auto [word, bit] : {std::pair{&flags.Stat0, Stat0Bits::ReplayRequested},
+                             std::pair{&flags.Stat1, Stat1Bits::ReviewRequested}}) {
         flags = {};
         const int64_t start = timing.time.NowMs();
         timing.time.ScheduleIn(200, [word, bit] { *word |= bit; });
@@ -45,4 +46,21 @@ TEST(DebugTrace, AppendsStepAndTextLines) {
     ReadWholeFile(folder.File("Debug.txt"), text);
     EXPECT_EQ(text, "earlier\n4100 West leads\n4200 \n");
     flow = {};
+}
+
+TEST(GameTrace, WithoutASinkLinesGoToTheTraceFileOnlyWithLogOnAndDebug) {
+    TempDataFolder folder;
+    flow.Ptrg = 25;
+    Misc::Trace("not logged");
+    flow.LogOn = true;
+    Misc::Trace("still not");
+    flags.Stat0 = Stat0Bits::DebugSwitch;
+    Misc::Trace("Starting New Game.");
+    flow.QuitNow = true;
+    Misc::Trace("leaving");
+    std::string text;
+    ReadWholeFile(folder.File("Debug.txt"), text);
+    EXPECT_EQ(text, "25 Starting New Game.\n");
+    flow = {};
+    flags = {};
 }
