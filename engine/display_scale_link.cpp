@@ -17,8 +17,14 @@ KavlorMain::DisplayScaleLink& Link() {
 
 }  // namespace
 
-void KavlorMain::LinkDisplayScale(DisplayScaleLink link) { Link() = std::move(link); }
+void KavlorMain::LinkDisplayScale(DisplayScaleLink link) {
+    Link() = std::move(link);
+}
 
-void KavlorMain::UnlinkDisplayScale() { Link() = PlainLink(); }
+void KavlorMain::UnlinkDisplayScale() {
+    Link() = PlainLink();
+}
 
-const KavlorMain::DisplayScaleLink& KavlorMain::LinkedDisplayScale() { return Link(); }
+const KavlorMain::DisplayScaleLink& KavlorMain::LinkedDisplayScale() {
+    return Link();
+}

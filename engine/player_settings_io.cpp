@@ -28,7 +28,9 @@ constexpr size_t kFirstRankName = 122;
 constexpr float kSmallestStoredDelay = 0.02f;
 constexpr float kDefaultDelay = 0.25f;
 
-int ScaleCode() { return (flags.Stat1 & kScaleCodeMask) >> kScaleCodeShift; }
+int ScaleCode() {
+    return (flags.Stat1 & kScaleCodeMask) >> kScaleCodeShift;
+}
 
 void SetScaleCode(int code) {
     flags.Stat1 = (flags.Stat1 & ~kScaleCodeMask) | (code << kScaleCodeShift);
@@ -85,11 +87,15 @@ void KavlorMain::SaveSettings(std::string_view profile, int mode) {
     } else if (settings.Opts1 & OptBits::kNoSaveAtExit) {
         Misc::MarkProfileNotSaved(profile);
     } else {
-        Misc::WriteProfile(profile, {Misc::StatsText(), Misc::VideoText(ScaleCode()),
-                                     SpeedToStore()});
+        Misc::WriteProfile(profile,
+                           {Misc::StatsText(), Misc::VideoText(ScaleCode()), SpeedToStore()});
     }
 }
 
-void Misc::LoadStats(std::string_view profile) { LoadStats(profile, stats.AllSessionStats); }
+void Misc::LoadStats(std::string_view profile) {
+    LoadStats(profile, stats.AllSessionStats);
+}
 
-std::string Misc::StatsText() { return StatsText(stats.AllSessionStats); }
+std::string Misc::StatsText() {
+    return StatsText(stats.AllSessionStats);
+}

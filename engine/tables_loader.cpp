@@ -23,7 +23,9 @@ std::string RightTrimmed(std::string text) {
     return text;
 }
 
-std::string MediaFolder() { return paths.DataFolder + "/Media/"; }
+std::string MediaFolder() {
+    return paths.DataFolder + "/Media/";
+}
 
 void TakeLine(size_t index, std::string text) {
     if (index < kFirstMusicLine) {

@@ -32,8 +32,12 @@ std::string TwoDigits(int n) {
     return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10);
 }
 
-std::string SoundKey(int event) { return "Sound" + TwoDigits(event); }
-std::string MusicKey(int slot) { return "Music" + TwoDigits(slot); }
+std::string SoundKey(int event) {
+    return "Sound" + TwoDigits(event);
+}
+std::string MusicKey(int slot) {
+    return "Music" + TwoDigits(slot);
+}
 
 std::string DefaultNames() {
     return std::string(kDefaultComputerNames[0]) + "|" + kDefaultComputerNames[1] + "|" +
@@ -48,7 +52,7 @@ std::string FixedDecimals(double value, int decimals) {
 }
 
 class SectionReader {
-public:
+  public:
     explicit SectionReader(std::string_view profile) : profile_(profile) {}
 
     std::string Text(std::string_view key, std::string_view fallback = "") const {
@@ -61,7 +65,7 @@ public:
         if (auto value = ParseNumber(Text(key))) target = static_cast<float>(*value);
     }
 
-private:
+  private:
     std::string profile_;
 };
 
@@ -201,8 +205,8 @@ void Misc::WriteProfile(std::string_view profile, const StoredExtras& extras) {
         {"Kind", FormatNumber(settings.Kind)},
         {"Partner", FormatNumber(settings.Partner)},
         {"Volumes", FormatNumber(settings.Volumes)},
-        {"Names", settings.PlayerNames[1] + "|" + settings.PlayerNames[2] + "|" +
-                      settings.PlayerNames[3]},
+        {"Names",
+         settings.PlayerNames[1] + "|" + settings.PlayerNames[2] + "|" + settings.PlayerNames[3]},
         {"Stats", extras.Stats},
         {"Video", extras.Video},
         {"Faces", relativeOrEmpty(settings.Faces)},
@@ -218,12 +222,23 @@ void Misc::WriteProfile(std::string_view profile, const StoredExtras& extras) {
 void Misc::WriteDefaultProfile(std::string_view profile) {
     const SectionReader section(profile);
     APIs::IniValues values{
-        {"Opts1", "0"},         {"Opts2", "4096"},        {"Opts3", "2"},
-        {"Opts4", "0"},         {"Background", "15970399"}, {"Text", "0"},
-        {"Spot", "8380970"},    {"Delay", "0.25"},        {"Slow", "30"},
-        {"Kind", "21845"},      {"Volumes", "33554432"},  {"Music", "2147483647"},
-        {"Names", DefaultNames()}, {"Video", ""},         {"Faces", ""},
-        {"Benny", ""},          {"Deck", ""},
+        {"Opts1", "0"},
+        {"Opts2", "4096"},
+        {"Opts3", "2"},
+        {"Opts4", "0"},
+        {"Background", "15970399"},
+        {"Text", "0"},
+        {"Spot", "8380970"},
+        {"Delay", "0.25"},
+        {"Slow", "30"},
+        {"Kind", "21845"},
+        {"Volumes", "33554432"},
+        {"Music", "2147483647"},
+        {"Names", DefaultNames()},
+        {"Video", ""},
+        {"Faces", ""},
+        {"Benny", ""},
+        {"Deck", ""},
     };
     AddClearedOverrides(values, section, kSoundEvents, SoundKey);
     AddClearedOverrides(values, section, kMusicSlots, MusicKey);

@@ -19,7 +19,13 @@ struct OldRange {
 
 // Where the fields of the older layout went; the ones not listed were dropped.
 constexpr std::array<OldRange, 7> kOlderLayout{{
-    {0, 2, 0}, {3, 3, 4}, {4, 4, 6}, {5, 12, 7}, {19, 25, 15}, {32, 38, 22}, {45, 51, 29},
+    {0, 2, 0},
+    {3, 3, 4},
+    {4, 4, 6},
+    {5, 12, 7},
+    {19, 25, 15},
+    {32, 38, 22},
+    {45, 51, 29},
 }};
 
 // Field n of a blank-separated record; a field the record does not have reads 0.

@@ -39,8 +39,8 @@ int main(int argc, char* argv[]) {
     const auto size = std::filesystem::file_size(program, ec);
     if (ec) return Fail("cannot read the size of " + program.string());
     if (size > kTablesOffset) {
-        return Fail(program.string() + " is " + std::to_string(size) +
-                    " bytes, larger than the " + std::to_string(kTablesOffset) +
+        return Fail(program.string() + " is " + std::to_string(size) + " bytes, larger than the " +
+                    std::to_string(kTablesOffset) +
                     " bytes that may stand before the appended tables");
     }
     std::filesystem::resize_file(program, kTablesOffset, ec);

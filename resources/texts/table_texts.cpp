@@ -60,7 +60,9 @@ std::string_view Unwrapped(std::string_view text) {
     return text;
 }
 
-std::string Where(size_t lineNumber) { return "line " + std::to_string(lineNumber) + ": "; }
+std::string Where(size_t lineNumber) {
+    return "line " + std::to_string(lineNumber) + ": ";
+}
 
 }  // namespace
 
@@ -91,7 +93,8 @@ ParsedTableTexts ParseTableTexts(std::string_view file) {
             continue;
         }
         size_t number = 0;
-        const auto [numberEnd, ec] = std::from_chars(line.data(), line.data() + line.size(), number);
+        const auto [numberEnd, ec] =
+            std::from_chars(line.data(), line.data() + line.size(), number);
         const size_t digits = static_cast<size_t>(numberEnd - line.data());
         if (!current || ec != std::errc() || (digits < line.size() && line[digits] != ' ')) {
             result.errors.push_back(Where(lineNumber) + "not an entry: " + std::string(line));

@@ -1,3 +1,5 @@
+#include "engine/player_settings_io.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,7 +8,6 @@
 #include "engine/model/state/run_flags.h"
 #include "engine/model/state/statistics.h"
 #include "engine/model/state/tables.h"
-#include "engine/player_settings_io.h"
 #include "platform/atomic_file.h"
 #include "platform/ini/settings_file.h"
 #include "platform/settings/player_settings.h"
@@ -19,7 +20,7 @@ constexpr int32_t kScaleCodeMask = 7 << 11;
 constexpr int32_t kFastMode = 1 << 27;
 
 class SettingsIo : public ::testing::Test {
-protected:
+  protected:
     SettingsIo() { Reset(); }
     ~SettingsIo() override { Reset(); }
 
@@ -69,8 +70,7 @@ TEST_F(SettingsIo, WithoutASettingsFileNothingChanges) {
 }
 
 TEST_F(SettingsIo, LoadsTheCurrentProfileWithStatisticsAndScale) {
-    WriteSettingsFile(
-        "[General]\nPlayer=Ann\n[Ann]\nOpts1=4\nStats=A B\nVideo=1.5\nNames=x|y|z\n");
+    WriteSettingsFile("[General]\nPlayer=Ann\n[Ann]\nOpts1=4\nStats=A B\nVideo=1.5\nNames=x|y|z\n");
     flags.Stat1 = kScaleCodeMask | 1;
     stats.AllSessionStats[39] = 5;
     KavlorMain::LoadSettings(0);
@@ -88,8 +88,8 @@ TEST_F(SettingsIo, LoadsTheCurrentProfileWithStatisticsAndScale) {
 TEST_F(SettingsIo, VideoOutOfRangeKeepsTheScaleAndEmptyMeansAutomatic) {
     double scale = 1.2;
     double largest = 1.9;
-    KavlorMain::LinkDisplayScale({[&] { return scale; }, [&](double s) { scale = s; },
-                                  [&] { return largest; }});
+    KavlorMain::LinkDisplayScale(
+        {[&] { return scale; }, [&](double s) { scale = s; }, [&] { return largest; }});
     WriteSettingsFile("[General]\nPlayer=Ann\n[Ann]\nVideo=2.5\n");
     KavlorMain::LoadSettings(0);
     EXPECT_DOUBLE_EQ(scale, 1.2);

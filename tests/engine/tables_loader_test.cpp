@@ -1,3 +1,5 @@
+#include "engine/tables_loader.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 #include <string>
 
 #include "engine/model/state/tables.h"
-#include "engine/tables_loader.h"
 #include "platform/settings/player_settings.h"
 #include "platform/unscrambler.h"
 #include "resources/texts/table_texts.h"
@@ -14,7 +15,9 @@
 
 namespace {
 
-std::string StoredLine(const std::string& text) { return Misc::ScrambleLine(text) + "\r\n"; }
+std::string StoredLine(const std::string& text) {
+    return Misc::ScrambleLine(text) + "\r\n";
+}
 
 // The stored tail as the loader reads it: all lines, without the very last byte.
 std::string Tail(int lines) {
@@ -25,7 +28,7 @@ std::string Tail(int lines) {
 }
 
 class TablesLoader : public ::testing::Test {
-protected:
+  protected:
     TablesLoader() {
         tables = {};
         settings = {};
@@ -83,9 +86,7 @@ TEST_F(TablesLoader, ReadsTheTailOfTheInstalledProgramFileOnly) {
     const ProgramPaths saved = paths;
     paths.ProgramFolder = paths.DataFolder;
     const std::string program = paths.ProgramFolder + "/kavlor";
-    {
-        std::ofstream(program, std::ios::binary) << "short";
-    }
+    { std::ofstream(program, std::ios::binary) << "short"; }
     KavlorMain::LoadTables();
     EXPECT_EQ(tables, MessageTables{});
 
@@ -151,8 +152,9 @@ TEST(TableTexts, ParserReportsFaults) {
     EXPECT_NE(parsed.errors[0].find("line 4"), std::string::npos);
     EXPECT_NE(parsed.errors.back().find("missing"), std::string::npos);
 
-    parsed = ParseTableTexts("[Sounds]\n00 zero\n33 big\n[MessageTable2]\n005 caf\xC3\xA9 \xE2\x80\x94 ok\n"
-                             "006 \xE4\xB8\xAD\n");
+    parsed = ParseTableTexts(
+        "[Sounds]\n00 zero\n33 big\n[MessageTable2]\n005 caf\xC3\xA9 \xE2\x80\x94 ok\n"
+        "006 \xE4\xB8\xAD\n");
     EXPECT_EQ(parsed.texts.Messages2[5], "caf\xE9 \x97 ok");
     EXPECT_NE(parsed.errors[0].find("out of place"), std::string::npos);
     EXPECT_NE(parsed.errors[1].find("out of place"), std::string::npos);

@@ -15,7 +15,7 @@
 namespace {
 
 class ProfileStore : public ::testing::Test {
-protected:
+  protected:
     ProfileStore() { settings = {}; }
     ~ProfileStore() override { settings = {}; }
 
@@ -271,4 +271,12 @@ TEST_F(ProfileStore, ScaleCodesAndVideoTexts) {
     EXPECT_EQ(Misc::VideoText(3), "1.5");
     EXPECT_EQ(Misc::VideoText(0), "");
     EXPECT_EQ(Misc::VideoText(5), "");
+}
+
+TEST_F(ProfileStore, RandomColoursEachGameDrawsNewColoursOnLoad) {
+    // Spot 300 is a dark colour that a random theme never picks.
+    WriteSettingsFile("[A]\nOpts1=524288\nSpot=300\nBackground=100\nText=200\n");
+    Misc::ReadProfile("A");
+    EXPECT_NE(settings.Spot, 300);
+    EXPECT_NE(settings.Background, settings.Text);
 }

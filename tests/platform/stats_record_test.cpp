@@ -1,10 +1,11 @@
+#include "platform/settings/stats_record.h"
+
 #include <gtest/gtest.h>
 
 #include <numeric>
 #include <string>
 
 #include "platform/atomic_file.h"
-#include "platform/settings/stats_record.h"
 #include "support/decimal_comma_locale.h"
 #include "support/temp_data_folder.h"
 

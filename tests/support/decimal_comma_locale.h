@@ -8,7 +8,7 @@
 
 // Puts the C and C++ numeric locales on a decimal comma for one test.
 class DecimalCommaLocale {
-public:
+  public:
     DecimalCommaLocale() : savedGlobal_(std::locale()) {
         if (const char* current = std::setlocale(LC_NUMERIC, nullptr)) savedC_ = current;
         ::setenv("LOCPATH", KAVLOR_TEST_LOCALES, 1);
@@ -31,7 +31,7 @@ public:
         return std::string(text) == "0,5";
     }
 
-private:
+  private:
     struct CommaPunct : std::numpunct<char> {
         char do_decimal_point() const override { return ','; }
     };
