@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation python3-fonttools
   xvfb xauth
+  locales
 )
 
 missing=()

@@ -34,6 +34,13 @@ int APIs::WriteIni(std::string_view section, std::string_view key, std::string_v
     return Store(doc) ? 1 : 0;
 }
 
+int APIs::WriteIniValues(std::string_view section, const IniValues& values) {
+    if (paths.IniPath.empty()) return 0;
+    IniDocument doc = LoadSettingsFile();
+    for (const auto& [key, value] : values) doc.SetValue(section, key, value);
+    return Store(doc) ? 1 : 0;
+}
+
 std::vector<std::string> APIs::IniSectionNames() { return LoadSettingsFile().SectionNames(); }
 
 int APIs::DeleteIniSection(std::string_view section) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The one settings file, IniPath. A missing file reads as empty and is created by
@@ -11,6 +12,9 @@ namespace APIs {
 std::string ReadIni(std::string_view section, std::string_view key, std::string_view fallback);
 // Nonzero on success.
 int WriteIni(std::string_view section, std::string_view key, std::string_view value);
+using IniValues = std::vector<std::pair<std::string, std::string>>;
+// Writes many keys of one section with a single replacement of the file; nonzero on success.
+int WriteIniValues(std::string_view section, const IniValues& values);
 std::vector<std::string> IniSectionNames();
 int DeleteIniSection(std::string_view section);
 }  // namespace APIs

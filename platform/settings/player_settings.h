@@ -4,10 +4,24 @@
 #include <cstdint>
 #include <string>
 
+// The names the computer players carry until a profile names them itself.
+inline constexpr std::array<const char*, 3> kDefaultComputerNames{"Wes", "Nora", "Ed"};
+
+inline constexpr int kSoundEvents = 32;
+inline constexpr int kMusicSlots = 30;
+// Offsets of the banks in SoundFiles and MusicFiles: current 1-n, last applied, defaults.
+inline constexpr int kSoundLastApplied = 32;
+inline constexpr int kSoundDefaults = 64;
+inline constexpr int kMusicLastApplied = 30;
+inline constexpr int kMusicDefaults = 60;
+
 // The settings in effect: one player profile's option words, colours, speed,
 // volumes, media files and names, plus the few run-time values kept beside them.
+// A default-constructed value holds the defaults of a new profile.
 struct PlayerSettings {
-    std::array<std::string, 8> PlayerNames{};
+    // [0] the profile's name, [1]-[3] the computer players of seats 1-3.
+    std::array<std::string, 8> PlayerNames{"Guest", kDefaultComputerNames[0],
+                                           kDefaultComputerNames[1], kDefaultComputerNames[2]};
 
     int32_t Opts1 = 0;
     int32_t Opts2 = 4096;
@@ -24,6 +38,7 @@ struct PlayerSettings {
     std::array<std::string, 3> NinePointWords{};
 
     float Delay = 0.25f;
+    // The speed the player chose; Delay differs from it while the fast demonstration runs.
     float SavedDelay = 0.25f;
     int32_t Slow = 30;
     int32_t Kind = 21845;
@@ -48,3 +63,9 @@ struct PlayerSettings {
 };
 
 inline PlayerSettings settings;
+
+namespace OptBits {
+// Opts1
+inline constexpr int32_t kRandomColorsEachGame = 1 << 19;
+inline constexpr int32_t kNoSaveAtExit = 1 << 11;
+}  // namespace OptBits

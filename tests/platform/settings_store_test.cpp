@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "platform/atomic_file.h"
+#include "platform/colors.h"
+#include "platform/ini/settings_file.h"
+#include "platform/settings/player_settings.h"
+#include "platform/settings/profile_store.h"
+#include "platform/settings/settings_defaults.h"
+#include "support/decimal_comma_locale.h"
+#include "support/temp_data_folder.h"
+
+namespace {
+
+class ProfileStore : public ::testing::Test {
+  protected:
+    ProfileStore() { settings = {}; }
+    ~ProfileStore() override { settings = {}; }
+
+    void WriteSettingsFile(const std::string& text) {
+        ASSERT_TRUE(WriteFileAtomically(paths.IniPath, text));
+    }
+    std::string SettingsFileText() const {
+        std::string text;
+        ReadWholeFile(paths.IniPath, text);
+        return text;
+    }
+
+    TempDataFolder folder;
+};
+
+constexpr const char* kFullProfile =
+    "[Ann]\n"
+    "Opts1=3\nOpts2=5\nOpts3=1050134\nOpts4=8388608\nDevelopment0=33\n"
+    "Background=100\nText=200\nSpot=300\nDelay=0.400\nSlow=45\nKind=1234\nPartner=2050\n"
+    "Volumes=5000\nNames=Lefty|Pard|Righty\nVideo=1.5\nFaces=graphics/a.fac\n"
+    "Deck=/elsewhere/b.dek\nBenny=graphics/c.kdf\nMusic=7\n"
+    "Sound05=/m/five.wav\nSound32=/m/last.wav\nMusic01=/m/one.mid\nMusic30=/m/thirty.mid\n";
+
+void ExpectFullProfileLoaded() {
+    EXPECT_EQ(settings.Opts1, 3);
+    EXPECT_EQ(settings.Opts2, 5);
+    EXPECT_EQ(settings.Opts3, 1050134);
+    EXPECT_EQ(settings.Opts4, 8388608);
+    EXPECT_EQ(settings.Development0, 33);
+    EXPECT_EQ(settings.Background, 100);
+    EXPECT_EQ(settings.Text, 200);
+    EXPECT_EQ(settings.Spot, 300);
+    EXPECT_FLOAT_EQ(settings.Delay, 0.4f);
+    EXPECT_EQ(settings.Slow, 45);
+    EXPECT_EQ(settings.Kind, 1234);
+    EXPECT_EQ(settings.Partner, 2050);
+    EXPECT_EQ(settings.Volumes, 5000);
+    EXPECT_EQ(settings.PlayerNames[1], "Lefty");
+    EXPECT_EQ(settings.PlayerNames[2], "Pard");
+    EXPECT_EQ(settings.PlayerNames[3], "Righty");
+    EXPECT_EQ(settings.Faces, paths.DataFolder + "/graphics/a.fac");
+    EXPECT_EQ(settings.Deck, "/elsewhere/b.dek");
+    EXPECT_EQ(settings.Benny, paths.DataFolder + "/graphics/c.kdf");
+    EXPECT_EQ(settings.Music, 7);
+    EXPECT_EQ(settings.SoundFiles[5], "/m/five.wav");
+    EXPECT_EQ(settings.SoundFiles[32], "/m/last.wav");
+    EXPECT_EQ(settings.MusicFiles[1], "/m/one.mid");
+    EXPECT_EQ(settings.MusicFiles[30], "/m/thirty.mid");
+    // Opts3 1050134 = 0x100616: card back 6, nine-point colour 1, phrase 4.
+    EXPECT_EQ(settings.CardBack, 6);
+    EXPECT_EQ(settings.NinePointColor, 1);
+    EXPECT_EQ(settings.NinePointCode, 4);
+}
+
+}  // namespace
+
+TEST_F(ProfileStore, DefaultsOfANewProfileKeepTheDefaultMediaNames) {
+    settings.Opts1 = 99;
+    settings.Delay = 0.7f;
+    settings.PlayerNames[2] = "Someone";
+    settings.SoundFiles[7 + kSoundDefaults] = "/media/seven.wav";
+    settings.SoundFiles[7] = "/mine.wav";
+    settings.MusicFiles[3 + kMusicDefaults] = "/media/three.mid";
+    settings.NinePointCode = 3;
+
+    Misc::ApplyDefaultSettings();
+
+    EXPECT_EQ(settings.Opts1, 0);
+    EXPECT_EQ(settings.Opts2, 4096);
+    EXPECT_EQ(settings.Opts3, 2);
+    EXPECT_EQ(settings.Background, 15970399);
+    EXPECT_EQ(settings.Spot, 8380970);
+    EXPECT_EQ(settings.CardBack, 3);
+    EXPECT_FLOAT_EQ(settings.Delay, 0.25f);
+    EXPECT_EQ(settings.Slow, 30);
+    EXPECT_EQ(settings.Kind, 0x5555);
+    EXPECT_EQ(settings.Volumes, 1 << 25);
+    EXPECT_EQ(settings.Music, 2147483647);
+    EXPECT_EQ(settings.PlayerNames[0], "Guest");
+    EXPECT_EQ(settings.PlayerNames[2], kDefaultComputerNames[1]);
+    EXPECT_EQ(settings.SoundFiles[7], "/media/seven.wav");
+    EXPECT_EQ(settings.SoundFiles[7 + kSoundLastApplied], "/media/seven.wav");
+    EXPECT_EQ(settings.MusicFiles[3], "/media/three.mid");
+    EXPECT_EQ(settings.MusicFiles[3 + kMusicLastApplied], "/media/three.mid");
+    EXPECT_EQ(settings.NinePointCode, 3);
+}
+
+TEST_F(ProfileStore, ReadsEveryValueOfACurrentProfile) {
+    WriteSettingsFile(kFullProfile);
+    Misc::ReadProfile("ann");
+    ExpectFullProfileLoaded();
+}
+
+TEST_F(ProfileStore, TheSameUnderADecimalCommaLocale) {
+    DecimalCommaLocale comma;
+    ASSERT_TRUE(DecimalCommaLocale::Active());
+    WriteSettingsFile(kFullProfile);
+    Misc::ReadProfile("Ann");
+    ExpectFullProfileLoaded();
+
+    Misc::WriteProfile("Bob", {"", "", 0.3f});
+    EXPECT_EQ(APIs::ReadIni("Bob", "Delay", ""), "0.300");
+    WriteSettingsFile("[Cy]\nDelay=0,5\n");
+    settings.Delay = 0.25f;
+    Misc::ReadProfile("Cy");
+    EXPECT_FLOAT_EQ(settings.Delay, 0.25f);
+}
+
+TEST_F(ProfileStore, OlderLayoutMapsItsSoundAndMusicKeys) {
+    WriteSettingsFile(
+        "[Old]\nOpts1=\nSound01=/o/1.wav\nSound05=/o/5.wav\nSound07=/o/7.wav\n"
+        "Sound22=/o/22.wav\nSound23=/o/23.wav\nMusic10=/o/10.mid\nMusic11=/o/11.mid\n");
+    settings.SoundFiles[23] = "default23";
+    settings.MusicFiles[11] = "default11";
+    Misc::ReadProfile("Old");
+    EXPECT_EQ(settings.SoundFiles[1], "/o/1.wav");
+    EXPECT_EQ(settings.SoundFiles[7], "/o/5.wav");
+    EXPECT_EQ(settings.SoundFiles[30], "/o/22.wav");
+    EXPECT_EQ(settings.SoundFiles[5], "");  // older key 07 has no event
+    EXPECT_EQ(settings.SoundFiles[23], "default23");
+    EXPECT_EQ(settings.MusicFiles[10], "/o/10.mid");
+    EXPECT_EQ(settings.MusicFiles[11], "default11");
+}
+
+TEST_F(ProfileStore, ClampsSpeedReminderAndColours) {
+    WriteSettingsFile(
+        "[A]\nDelay=1.5\nSlow=5\nOpts3=15\nBackground=0\nText=0\n"
+        "[B]\nDelay=0\nSlow=99\n[C]\nSlow=soon\n");
+    Misc::ReadProfile("A");
+    EXPECT_FLOAT_EQ(settings.Delay, 0.8f);
+    EXPECT_EQ(settings.Slow, 10);
+    EXPECT_EQ(settings.CardBack, 2);
+    EXPECT_EQ(settings.NinePointColor, 0);
+    EXPECT_EQ(settings.Text, 16777215);
+
+    Misc::ReadProfile("B");
+    EXPECT_FLOAT_EQ(settings.Delay, 0.038f);
+    EXPECT_EQ(settings.Slow, 65);
+
+    settings.Slow = 70;
+    Misc::ReadProfile("C");
+    EXPECT_EQ(settings.Slow, 65);
+}
+
+TEST_F(ProfileStore, NonNumericAndOverflowingValuesKeepTheValueInMemory) {
+    WriteSettingsFile(
+        "[A]\nOpts1=4294967296\nOpts2=abc\nKind=\nVolumes=1e12\nSpot=12x\nMusic=-2147483649\n"
+        "Partner=2.5\nDelay=fast\n");
+    settings.Opts1 = 11;
+    settings.Opts2 = 22;
+    settings.Kind = 33;
+    settings.Volumes = 44;
+    settings.Spot = 55;
+    settings.Music = 66;
+    settings.Delay = 0.5f;
+    Misc::ReadProfile("A");
+    EXPECT_EQ(settings.Opts1, 11);
+    EXPECT_EQ(settings.Opts2, 22);
+    EXPECT_EQ(settings.Kind, 33);
+    EXPECT_EQ(settings.Volumes, 44);
+    EXPECT_EQ(settings.Spot, 55);
+    EXPECT_EQ(settings.Music, 66);
+    EXPECT_FLOAT_EQ(settings.Delay, 0.5f);
+    EXPECT_EQ(settings.Partner, 2);  // rounded half to even
+}
+
+TEST_F(ProfileStore, WritesAndReadsBackAProfile) {
+    settings.Opts1 = INT32_MIN + 5;  // negative, without the random-colours bit
+    settings.Opts2 = 1 << 30;
+    settings.Development0 = 9;
+    settings.Delay = 0.125f;
+    settings.PlayerNames = {"Ann", "L", "P", "R"};
+    settings.Faces = paths.DataFolder + "/graphics/x.fac";
+    settings.SoundFiles[3] = "/mine/benny.wav";
+    settings.SoundFiles[3 + kSoundDefaults] = "/media/Benny.wav";
+    settings.SoundFiles[4] = "/media/BlasterOn.wav";
+    settings.SoundFiles[4 + kSoundDefaults] = "/media/BlasterOn.wav";
+    settings.MusicFiles[20] = "/mine/20.mid";
+    settings.CardBack = 2;  // what Opts3 2 gives back
+    Misc::SetNinePointWords();
+    WriteSettingsFile("[Ann]\nSound04=/old/blaster.wav\n; kept\n");
+
+    Misc::WriteProfile("Ann", {"1 2", "1.2", 0.125f});
+
+    EXPECT_EQ(APIs::ReadIni("Ann", "Opts1", ""), "-2147483643");
+    EXPECT_EQ(APIs::ReadIni("Ann", "Delay", ""), "0.125");
+    EXPECT_EQ(APIs::ReadIni("Ann", "Names", ""), "L|P|R");
+    EXPECT_EQ(APIs::ReadIni("Ann", "Stats", ""), "1 2");
+    EXPECT_EQ(APIs::ReadIni("Ann", "Video", ""), "1.2");
+    EXPECT_EQ(APIs::ReadIni("Ann", "Faces", ""), "graphics/x.fac");
+    EXPECT_EQ(APIs::ReadIni("Ann", "Deck", "missing"), "");
+    EXPECT_EQ(APIs::ReadIni("Ann", "Sound03", ""), "/mine/benny.wav");
+    // A default-valued override is written back empty, never deleted.
+    EXPECT_EQ(APIs::ReadIni("Ann", "Sound04", "missing"), "");
+    EXPECT_EQ(APIs::ReadIni("Ann", "Sound05", "missing"), "missing");
+    EXPECT_EQ(APIs::ReadIni("Ann", "Music20", ""), "/mine/20.mid");
+    EXPECT_NE(SettingsFileText().find("; kept"), std::string::npos);
+
+    const PlayerSettings written = settings;
+    settings = {};
+    settings.SoundFiles = written.SoundFiles;
+    settings.SoundFiles[3] = "";
+    settings.MusicFiles = written.MusicFiles;
+    settings.MusicFiles[20] = "";
+    settings.PlayerNames[0] = "Ann";
+    Misc::ReadProfile("Ann");
+    EXPECT_EQ(settings, written);
+}
+
+TEST_F(ProfileStore, DefaultProfileWritesTheDefaultsAndEmptiesOverrides) {
+    WriteSettingsFile("[New]\nPartner=7\nSound09=/x.wav\nMusic02=/y.mid\nStats=1 2\n");
+    Misc::WriteDefaultProfile("New");
+    EXPECT_EQ(APIs::ReadIni("New", "Opts2", ""), "4096");
+    EXPECT_EQ(APIs::ReadIni("New", "Delay", ""), "0.25");
+    EXPECT_EQ(APIs::ReadIni("New", "Kind", ""), "21845");
+    EXPECT_EQ(APIs::ReadIni("New", "Names", ""), "Wes|Nora|Ed");
+    EXPECT_EQ(APIs::ReadIni("New", "Video", "missing"), "");
+    EXPECT_EQ(APIs::ReadIni("New", "Sound09", "missing"), "");
+    EXPECT_EQ(APIs::ReadIni("New", "Music02", "missing"), "");
+    EXPECT_EQ(APIs::ReadIni("New", "Sound10", "missing"), "missing");
+    EXPECT_EQ(APIs::ReadIni("New", "Partner", ""), "7");
+    EXPECT_EQ(APIs::ReadIni("New", "Stats", ""), "1 2");
+}
+
+TEST_F(ProfileStore, NotSavingAtExitSetsOnlyTheStoredBit) {
+    const std::string before = "[Ann]\nOpts1=5\nDelay=0.500\nNames=a|b|c\n";
+    WriteSettingsFile(before);
+    settings.Opts1 = 1 << 11;
+    settings.Delay = 0.1f;
+    Misc::MarkProfileNotSaved("Ann");
+    EXPECT_EQ(SettingsFileText(), "[Ann]\nOpts1=2053\nDelay=0.500\nNames=a|b|c\n");
+
+    WriteSettingsFile("[Ann]\nOpts1=abc\n");
+    Misc::MarkProfileNotSaved("Ann");
+    EXPECT_EQ(SettingsFileText(), "[Ann]\nOpts1=abc\n");
+}
+
+TEST_F(ProfileStore, CurrentProfileNameIsCutAndItsSectionRenamed) {
+    WriteSettingsFile("[General]\nPlayer=AVeryLongPlayerName\n[AVeryLongPlayerName]\nOpts1=1\n");
+    EXPECT_EQ(Misc::CurrentProfileName(), "AVeryLongPlayerNa");
+    EXPECT_EQ(APIs::ReadIni("AVeryLongPlayerNa", "Opts1", ""), "1");
+
+    WriteSettingsFile("[General]\nPlayer=\n");
+    EXPECT_EQ(Misc::CurrentProfileName(), "Guest");
+}
+
+TEST_F(ProfileStore, VideoTexts) {
+    EXPECT_EQ(Misc::VideoText(3), "1.5");
+    EXPECT_EQ(Misc::VideoText(0), "");
+    EXPECT_EQ(Misc::VideoText(5), "");
+}
+
+TEST_F(ProfileStore, RandomColoursEachGameDrawsNewColoursOnLoad) {
+    // Spot 300 is a dark colour that a random theme never picks.
+    WriteSettingsFile("[A]\nOpts1=524288\nSpot=300\nBackground=100\nText=200\n");
+    Misc::ReadProfile("A");
+    EXPECT_NE(settings.Spot, 300);
+    EXPECT_NE(settings.Background, settings.Text);
+}
