@@ -1,8 +1,7 @@
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "platform/atomic_file.h"
 #include "platform/files.h"
 #include "platform/settings/player_settings.h"
 #include "platform/sound/media_length.h"
@@ -12,8 +11,9 @@
 namespace {
 
 std::string ReadWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes;
+    ReadWholeFile(path, bytes);
+    return bytes;
 }
 
 bool NamesMp3(const std::string& path) {

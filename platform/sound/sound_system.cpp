@@ -1,7 +1,21 @@
 #include "platform/sound/sound_system.h"
 
+#include "platform/atomic_file.h"
 #include "platform/files.h"
 #include "platform/message_boxes.h"
+#include "platform/sound/media_length.h"
+
+namespace {
+
+// The synthesizer would sit silently on a broken tune and never end it, holding up the
+// playlist: such a tune is refused like one that cannot be opened.
+bool IsBrokenMidi(const std::string& path) {
+    std::string bytes;
+    return ReadWholeFile(path, bytes) && MediaLength::Sniff(bytes) == MediaLength::Format::Midi &&
+           !MediaLength::MidiMs(bytes);
+}
+
+}  // namespace
 
 SoundSystem::SoundSystem()
     : sound_(std::make_unique<NullSoundBackend>()), mixer_(std::make_unique<NullMixerBackend>()) {
@@ -29,8 +43,13 @@ void SoundSystem::Play(Voice voice, const std::string& file) {
     sound_->Stop(voice);
     const std::string found = APIs::FindIgnoringCase(file);
     if (!APIs::FileExists(found)) return;
+    const std::string path = APIs::ShortPath(found);
     std::string error;
-    if (!sound_->Play(voice, APIs::ShortPath(found), error)) {
+    if (voice == Voice::Midi && IsBrokenMidi(path)) {
+        ShowMciError("The file is not a valid MIDI file.");
+        return;
+    }
+    if (!sound_->Play(voice, path, error)) {
         sound_->Stop(voice);
         ShowMciError(error);
     }
