@@ -6,6 +6,9 @@
 
 namespace {
 
+// A machine without a card is normal here; ALSA would say so on standard error.
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
 int CardCount() {
     int count = 0;
     for (int card = -1; snd_card_next(&card) == 0 && card >= 0;) ++count;
@@ -18,12 +21,17 @@ std::string DeviceName(int device) {
 
 }  // namespace
 
-AlsaMixerBackend::~AlsaMixerBackend() { Close(); }
+AlsaMixerBackend::~AlsaMixerBackend() {
+    Close();
+}
 
-int AlsaMixerBackend::DeviceCount() { return 1 + CardCount(); }
+int AlsaMixerBackend::DeviceCount() {
+    return 1 + CardCount();
+}
 
 bool AlsaMixerBackend::Open(int device) {
     Close();
+    snd_lib_error_set_handler(IgnoreAlsaError);
     snd_mixer_t* handle = nullptr;
     if (snd_mixer_open(&handle, 0) < 0) return false;
     const std::string name = DeviceName(device);

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include "platform/sound/mixer_backend.h"
 
 struct _snd_mixer;
@@ -9,7 +8,7 @@ struct _snd_mixer_elem;
 // The system's master volume and mute on ALSA's "Master" simple element. Device 0 is
 // the default mixer, device n the n-th sound card. Other lines are absent.
 class AlsaMixerBackend final : public MixerBackend {
-public:
+  public:
     AlsaMixerBackend() = default;
     ~AlsaMixerBackend() override;
     AlsaMixerBackend(const AlsaMixerBackend&) = delete;
@@ -22,7 +21,7 @@ public:
     std::optional<int64_t> GetValue(const MixerControl& control) override;
     bool SetValue(const MixerControl& control, int64_t value) override;
 
-private:
+  private:
     _snd_mixer_elem* Master(MixerLine line);
 
     _snd_mixer* handle_ = nullptr;

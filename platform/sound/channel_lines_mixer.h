@@ -9,7 +9,7 @@
 // their volume and mute (0-100 and 0/1) go to the sound backend, so they change what the
 // game plays and nothing else. Every other line is the system's.
 class ChannelLinesMixer final : public MixerBackend {
-public:
+  public:
     ChannelLinesMixer(std::unique_ptr<MixerBackend> system, SoundBackend& sound);
 
     int DeviceCount() override { return system_->DeviceCount(); }
@@ -19,7 +19,7 @@ public:
     std::optional<int64_t> GetValue(const MixerControl& control) override;
     bool SetValue(const MixerControl& control, int64_t value) override;
 
-private:
+  private:
     struct OwnLine {
         int64_t volume = 100;
         bool muted = false;

@@ -51,7 +51,7 @@ struct TempoChange {
 };
 
 class TrackReader {
-public:
+  public:
     explicit TrackReader(std::string_view track) : t_(track) {}
 
     // Walks the track, collecting tempo changes; returns the tick of its last event.
@@ -96,7 +96,7 @@ public:
         return last_;
     }
 
-private:
+  private:
     std::optional<uint32_t> Vlq() {
         uint32_t v = 0;
         for (int i = 0; i < 4 && pos_ < t_.size(); ++i) {

@@ -20,7 +20,7 @@ struct MixerControl {
 };
 
 class MixerBackend {
-public:
+  public:
     virtual ~MixerBackend() = default;
 
     virtual int DeviceCount() = 0;
@@ -35,7 +35,7 @@ public:
 
 // No mixer at all: nothing opens.
 class NullMixerBackend final : public MixerBackend {
-public:
+  public:
     int DeviceCount() override { return 0; }
     bool Open(int) override { return false; }
     int Close() override { return 0; }

@@ -29,7 +29,9 @@ void ChooseSoundFont() {
     }
 }
 
-int ToMixVolume(int percent) { return std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100; }
+int ToMixVolume(int percent) {
+    return std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100;
+}
 
 std::string LastError(const char* fallback) {
     const char* text = Mix_GetError();
@@ -38,8 +40,12 @@ std::string LastError(const char* fallback) {
 
 }  // namespace
 
-void SdlSoundBackend::ChunkFree::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
-void SdlSoundBackend::MusicFree::operator()(_Mix_Music* music) const { Mix_FreeMusic(music); }
+void SdlSoundBackend::ChunkFree::operator()(Mix_Chunk* chunk) const {
+    Mix_FreeChunk(chunk);
+}
+void SdlSoundBackend::MusicFree::operator()(_Mix_Music* music) const {
+    Mix_FreeMusic(music);
+}
 
 std::unique_ptr<SdlSoundBackend> SdlSoundBackend::Open() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;

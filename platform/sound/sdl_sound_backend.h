@@ -11,7 +11,7 @@ struct _Mix_Music;
 // channel of their own, a MIDI tune as the music stream (synthesised with a General
 // MIDI sound font), so all three can sound at once.
 class SdlSoundBackend final : public SoundBackend {
-public:
+  public:
     // The backend on the system's audio output, or nullptr when no device opens.
     static std::unique_ptr<SdlSoundBackend> Open();
 
@@ -32,7 +32,7 @@ public:
     void SetVolume(Voice voice, int percent) override;
     std::optional<double> DecodedLengthMs(const std::string& file, std::string& error) override;
 
-private:
+  private:
     struct ChunkFree {
         void operator()(Mix_Chunk* chunk) const;
     };

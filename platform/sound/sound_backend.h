@@ -9,7 +9,7 @@ enum class Voice { Wave, Midi, Mp3 };
 
 // Where sounds are actually made. Each voice holds at most one open file.
 class SoundBackend {
-public:
+  public:
     virtual ~SoundBackend() = default;
 
     // True when an audio output device is open.
@@ -29,7 +29,7 @@ public:
 // Plays nothing: the stand-in when no audio device opens. It keeps the volumes it is
 // given so that they can be read back.
 class NullSoundBackend final : public SoundBackend {
-public:
+  public:
     bool HasDevice() const override { return false; }
     bool Play(Voice, const std::string&, std::string&) override { return true; }
     void Stop(Voice) override {}
@@ -42,6 +42,6 @@ public:
 
     int Volume(Voice voice) const { return volumes_[int(voice)]; }
 
-private:
+  private:
     int volumes_[3] = {100, 100, 100};
 };

@@ -9,7 +9,9 @@ namespace {
 constexpr int32_t kKeepSystemVolumes = 1 << 24;
 constexpr int32_t kVolumesNeverSet = 1 << 25;
 
-MixerLine LineOf(int control) { return MixerLine(control % 7); }
+MixerLine LineOf(int control) {
+    return MixerLine(control % 7);
+}
 MixerControlKind KindOf(int control) {
     return control < 7 ? MixerControlKind::Volume : MixerControlKind::Mute;
 }

@@ -36,7 +36,9 @@ void SoundSystem::Release() {
     InstallBackends(std::make_unique<NullSoundBackend>(), std::make_unique<NullMixerBackend>());
 }
 
-bool SoundSystem::HasSoundCard() { return sound_->HasDevice(); }
+bool SoundSystem::HasSoundCard() {
+    return sound_->HasDevice();
+}
 
 void SoundSystem::Play(Voice voice, const std::string& file) {
     if (file.empty()) return;
@@ -55,15 +57,29 @@ void SoundSystem::Play(Voice voice, const std::string& file) {
     }
 }
 
-void SoundSystem::ShowMciError(const std::string& text) { MsgBox(text, vbCritical, "Sound Error"); }
+void SoundSystem::ShowMciError(const std::string& text) {
+    MsgBox(text, vbCritical, "Sound Error");
+}
 
-void SoundSystem::PlayWave(const std::string& file) { Play(Voice::Wave, file); }
-void SoundSystem::PlayMidi(const std::string& file) { Play(Voice::Midi, file); }
-void SoundSystem::PlayMp3(const std::string& file) { Play(Voice::Mp3, file); }
+void SoundSystem::PlayWave(const std::string& file) {
+    Play(Voice::Wave, file);
+}
+void SoundSystem::PlayMidi(const std::string& file) {
+    Play(Voice::Midi, file);
+}
+void SoundSystem::PlayMp3(const std::string& file) {
+    Play(Voice::Mp3, file);
+}
 
-void SoundSystem::StopWave() { sound_->Stop(Voice::Wave); }
-void SoundSystem::StopMidi() { sound_->Stop(Voice::Midi); }
-void SoundSystem::StopMp3() { sound_->Stop(Voice::Mp3); }
+void SoundSystem::StopWave() {
+    sound_->Stop(Voice::Wave);
+}
+void SoundSystem::StopMidi() {
+    sound_->Stop(Voice::Midi);
+}
+void SoundSystem::StopMp3() {
+    sound_->Stop(Voice::Mp3);
+}
 
 void SoundSystem::StopAll() {
     StopWave();
@@ -71,5 +87,9 @@ void SoundSystem::StopAll() {
     StopMp3();
 }
 
-bool SoundSystem::IsMidiPlaying() { return sound_->IsPlaying(Voice::Midi); }
-bool SoundSystem::IsMp3Playing() { return sound_->IsPlaying(Voice::Mp3); }
+bool SoundSystem::IsMidiPlaying() {
+    return sound_->IsPlaying(Voice::Midi);
+}
+bool SoundSystem::IsMp3Playing() {
+    return sound_->IsPlaying(Voice::Mp3);
+}

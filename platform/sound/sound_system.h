@@ -13,7 +13,7 @@
 // music, the lengths of sounds so the game can wait for their end, and the system
 // volumes. Until backends are installed at start-up it plays nothing and has no mixer.
 class SoundSystem {
-public:
+  public:
     // Mixer controls 0-6 are the volumes of the seven lines, 7-13 their mutes.
     static constexpr int kMasterVolume = 0;
     static constexpr int kMidiVolume = 3;
@@ -66,7 +66,7 @@ public:
     // Puts back the volumes found when the mixer opened, wherever this run changed them.
     void RestoreSystemVolumes();
 
-private:
+  private:
     void Play(Voice voice, const std::string& file);
     void ShowMciError(const std::string& text);
     int32_t GetMp3Length(const std::string& path);

@@ -15,7 +15,7 @@ namespace {
 constexpr int kMelody = 0, kChords = 1, kBass = 2, kDrums = 9;
 
 class Dice {
-public:
+  public:
     explicit Dice(uint32_t seed) : state_(seed * 2654435761u + 12345u) {}
     uint32_t Below(uint32_t n) {
         state_ = state_ * 1664525u + 1013904223u;
@@ -24,7 +24,7 @@ public:
     bool Chance(int percent) { return int(Below(100)) < percent; }
     int Spread(int width) { return int(Below(uint32_t(2 * width + 1))) - width; }
 
-private:
+  private:
     uint32_t state_;
 };
 
@@ -61,16 +61,23 @@ std::vector<Chord> ParseSection(const std::string& text) {
 
 std::vector<int> ScaleOf(Mode mode) {
     switch (mode) {
-        case Mode::Major: return {0, 2, 4, 5, 7, 9, 11};
-        case Mode::Minor: return {0, 2, 3, 5, 7, 8, 10};
-        case Mode::Dorian: return {0, 2, 3, 5, 7, 9, 10};
-        case Mode::Mixolydian: return {0, 2, 4, 5, 7, 9, 10};
-        case Mode::HarmonicMinor: return {0, 2, 3, 5, 7, 8, 11};
+        case Mode::Major:
+            return {0, 2, 4, 5, 7, 9, 11};
+        case Mode::Minor:
+            return {0, 2, 3, 5, 7, 8, 10};
+        case Mode::Dorian:
+            return {0, 2, 3, 5, 7, 9, 10};
+        case Mode::Mixolydian:
+            return {0, 2, 4, 5, 7, 9, 10};
+        case Mode::HarmonicMinor:
+            return {0, 2, 3, 5, 7, 8, 11};
     }
     return {};
 }
 
-int PitchClass(int n) { return ((n % 12) + 12) % 12; }
+int PitchClass(int n) {
+    return ((n % 12) + 12) % 12;
+}
 
 // The note of a pitch class nearest above `floor`.
 int Place(int pitchClass, int floor) {
@@ -91,13 +98,17 @@ std::vector<std::vector<double>> RhythmsFor(int beatsPerBar, int busyness) {
         return {{0.5, 0.5, 1, 1}, {1, 0.5, 0.5, 0.5, 0.5}, {0.5, 0.5, 0.5, 0.5, 1}, {1, 1, 1}};
     }
     if (busyness == 0) return {{2, 2}, {3, 1}, {1, 1, 2}, {4}, {2, 1, 1}};
-    if (busyness == 1) return {{1, 1, 1, 1}, {1.5, 0.5, 1, 1}, {1, 0.5, 0.5, 2}, {2, 1, 1}, {1, 1, 2}};
-    return {{0.5, 0.5, 1, 0.5, 0.5, 1}, {1, 0.5, 0.5, 1, 1}, {0.5, 0.5, 0.5, 0.5, 2},
-            {1.5, 0.5, 0.5, 0.5, 1}, {1, 1, 0.5, 0.5, 1}};
+    if (busyness == 1)
+        return {{1, 1, 1, 1}, {1.5, 0.5, 1, 1}, {1, 0.5, 0.5, 2}, {2, 1, 1}, {1, 1, 2}};
+    return {{0.5, 0.5, 1, 0.5, 0.5, 1},
+            {1, 0.5, 0.5, 1, 1},
+            {0.5, 0.5, 0.5, 0.5, 2},
+            {1.5, 0.5, 0.5, 0.5, 1},
+            {1, 1, 0.5, 0.5, 1}};
 }
 
 class MelodyWriter {
-public:
+  public:
     MelodyWriter(const Style& style, Dice& dice)
         : style_(style), dice_(dice), scale_(ScaleOf(style.mode)), pitch_(style.tonic) {}
 
@@ -119,8 +130,8 @@ public:
                 int pitch = strong || rhythm[i] >= 1.5 ? ChordTone(chords[bar]) : Step();
                 if (last && i + 1 == rhythm.size()) pitch = Nearest(chords[bar].root);
                 const bool rest = !strong && !last && dice_.Chance(8);
-                notes.push_back({double(bar) * style_.beatsPerBar + beat, rhythm[i],
-                                 rest ? -1 : pitch});
+                notes.push_back(
+                    {double(bar) * style_.beatsPerBar + beat, rhythm[i], rest ? -1 : pitch});
                 if (!rest) pitch_ = pitch;
                 beat += rhythm[i];
             }
@@ -128,7 +139,7 @@ public:
         return notes;
     }
 
-private:
+  private:
     bool InScale(int n) const {
         return std::find(scale_.begin(), scale_.end(), PitchClass(n - style_.tonic)) !=
                scale_.end();
@@ -154,9 +165,8 @@ private:
                 }
             }
         }
-        std::sort(candidates.begin(), candidates.end(), [&](int a, int b) {
-            return std::abs(a - pitch_) < std::abs(b - pitch_);
-        });
+        std::sort(candidates.begin(), candidates.end(),
+                  [&](int a, int b) { return std::abs(a - pitch_) < std::abs(b - pitch_); });
         const uint32_t roll = dice_.Below(100);
         const size_t pick = roll < 45 ? 0 : roll < 80 ? 1 : 2;
         return Clamp(candidates[std::min(pick, candidates.size() - 1)]);
@@ -182,7 +192,7 @@ private:
 };
 
 class Arranger {
-public:
+  public:
     Arranger(const Style& style, Dice& dice, MidiSong& song)
         : style_(style), dice_(dice), song_(song) {}
 
@@ -220,10 +230,11 @@ public:
         if (style_.groove != Groove::None) Note(kDrums, beat, 2, 49, 90);
     }
 
-private:
+  private:
     std::vector<int> Voicing(const Chord& chord) const {
         std::vector<int> notes;
-        for (int interval : chord.intervals) notes.push_back(Place(style_.tonic + chord.root + interval, 53));
+        for (int interval : chord.intervals)
+            notes.push_back(Place(style_.tonic + chord.root + interval, 53));
         std::sort(notes.begin(), notes.end());
         return notes;
     }
@@ -275,7 +286,8 @@ private:
             case Accompaniment::Strum:
                 for (int b = 0; b < bars; ++b) {
                     for (size_t k = 0; k < voicing.size(); ++k) {
-                        Note(kChords, beat + b + 0.03 * double(k), 0.9, voicing[k], b == 0 ? 70 : 58);
+                        Note(kChords, beat + b + 0.03 * double(k), 0.9, voicing[k],
+                             b == 0 ? 70 : 58);
                     }
                 }
                 break;
@@ -344,11 +356,13 @@ private:
             case Groove::Rock:
             case Groove::Shuffle:
                 for (int i = 0; i < bars * 2; ++i) Hit(beat + i * 0.5, kClosedHat, i % 2 ? 50 : 65);
-                for (int b = 0; b < bars; ++b) Hit(beat + b, b % 2 ? kSnare : kKick, b % 2 ? 75 : 85);
+                for (int b = 0; b < bars; ++b)
+                    Hit(beat + b, b % 2 ? kSnare : kKick, b % 2 ? 75 : 85);
                 if (style_.groove == Groove::Rock && dice_.Chance(40)) Hit(beat + 2.5, kKick, 70);
                 break;
             case Groove::Swing:
-                for (double b : {0.0, 1.0, 1.5, 2.0, 3.0, 3.5}) Hit(beat + b, kRide, b == 1.5 || b == 3.5 ? 50 : 65);
+                for (double b : {0.0, 1.0, 1.5, 2.0, 3.0, 3.5})
+                    Hit(beat + b, kRide, b == 1.5 || b == 3.5 ? 50 : 65);
                 Hit(beat + 1, kPedalHat, 55);
                 Hit(beat + 3, kPedalHat, 55);
                 Hit(beat, kKick, 50);

@@ -15,7 +15,9 @@ void Vlq(std::string& out, uint32_t value) {
     out += bytes;
 }
 
-std::string Bytes3(int a, int b, int c) { return {char(a), char(b), char(c)}; }
+std::string Bytes3(int a, int b, int c) {
+    return {char(a), char(b), char(c)};
+}
 
 }  // namespace
 

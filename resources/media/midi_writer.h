@@ -9,7 +9,7 @@ namespace MediaGen {
 // The events of one tune, placed freely in time and written out in order as a
 // single-track standard MIDI file.
 class MidiSong {
-public:
+  public:
     static constexpr int kTicksPerQuarter = 480;
 
     MidiSong(int beatsPerMinute, int beatsPerBar);
@@ -20,7 +20,7 @@ public:
     // Ends the tune this many ticks after its last note.
     std::string Bytes(int64_t tail) const;
 
-private:
+  private:
     struct Event {
         int64_t tick;
         int order;  // at one tick: set-up first, then note-offs, then note-ons

@@ -71,7 +71,9 @@ double Envelope(Timbre timbre, double t, double length) {
 
 }  // namespace
 
-double Hz(double note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+double Hz(double note) {
+    return 440.0 * std::pow(2.0, (note - 69) / 12.0);
+}
 
 double Noise::Next() {
     state_ = state_ * 1664525u + 1013904223u;
@@ -106,8 +108,8 @@ void Buffer::Note(double start, double length, double fromHz, double toHz, Timbr
     }
 }
 
-void Buffer::Noise(double start, double length, double low, double high, double decay,
-                   double level, uint32_t seed) {
+void Buffer::Noise(double start, double length, double low, double high, double decay, double level,
+                   uint32_t seed) {
     MediaGen::Noise noise(seed);
     const auto first = size_t(start * kSampleRate);
     const auto count = size_t(length * kSampleRate);

@@ -23,16 +23,16 @@ enum class Timbre {
 
 // A deterministic noise source, so every build makes the same files.
 class Noise {
-public:
+  public:
     explicit Noise(uint32_t seed) : state_(seed) {}
     double Next();  // -1..1
 
-private:
+  private:
     uint32_t state_;
 };
 
 class Buffer {
-public:
+  public:
     // A note from `start` for `length` seconds, gliding from one pitch to another.
     void Note(double start, double length, double fromHz, double toHz, Timbre timbre, double level,
               double vibrato = 0);
@@ -50,7 +50,7 @@ public:
     // nothing clicks.
     std::vector<int16_t> Finish(double peak = 0.8) const;
 
-private:
+  private:
     double& At(size_t i);
     std::vector<double> samples_;
 };

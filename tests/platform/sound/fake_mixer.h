@@ -7,7 +7,7 @@
 
 // A mixer with chosen controls and ranges; it remembers every value written.
 class FakeMixer final : public MixerBackend {
-public:
+  public:
     struct Slot {
         int64_t minimum;
         int64_t maximum;
@@ -49,7 +49,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::map<Key, Slot> slots_;
     int writes_ = 0;
     bool opened_ = false;

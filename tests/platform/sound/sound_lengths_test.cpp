@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/settings/player_settings.h"
-#include "sound/test_media.h"
 #include "platform/sound/sound_system.h"
+#include "sound/test_media.h"
 #include "support/scripted_message_boxes.h"
 #include "support/temp_data_folder.h"
 
@@ -11,7 +11,7 @@ using namespace TestMedia;
 namespace {
 
 class SoundLengths : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { settings = {}; }
     void TearDown() override { settings = {}; }
 

@@ -27,7 +27,7 @@ constexpr int32_t kNeverSet = 1 << 25;
 // A sound system on a fake mixer whose master runs 0-65535 and whose wave and
 // synthesizer lines start at 80 and 60 on 0-100.
 class Mixer : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Install(52428); }
 
     void Install(int64_t master) {

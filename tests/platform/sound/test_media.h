@@ -66,7 +66,9 @@ inline std::string Tempo(uint32_t delta, uint32_t microsPerQuarter) {
     return out;
 }
 
-inline std::string EndOfTrack(uint32_t delta) { return Vlq(delta) + std::string("\xFF\x2F\x00", 3); }
+inline std::string EndOfTrack(uint32_t delta) {
+    return Vlq(delta) + std::string("\xFF\x2F\x00", 3);
+}
 
 inline std::string MidiHeader(uint16_t format, uint16_t tracks, uint16_t division) {
     std::string out = "MThd";
