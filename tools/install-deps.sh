@@ -6,6 +6,7 @@ packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libsdl2-mixer-dev libasound2-dev fluid-soundfont-gm
   fonts-dejavu-core fonts-liberation python3-fonttools
   xvfb xauth
   locales
