@@ -176,6 +176,17 @@ TEST(TableTexts, TheBuiltProgramCarriesTheTables) {
     EXPECT_EQ(tables.MessageTable[297], parsed.texts.Messages[297]);
     EXPECT_EQ(tables.MessageTable2[152], parsed.texts.Messages2[152]);
     EXPECT_EQ(settings.MusicFiles[15], paths.DataFolder + "/Media/Tune15.mid");
+    // Every default names a file of the media the build makes.
+    const std::string media = paths.DataFolder + "/Media/";
+    auto madeByTheBuild = [&](const std::string& path) {
+        return std::filesystem::exists(std::string(KAVLOR_MEDIA_DIR) + "/" + path.substr(media.size()));
+    };
+    for (int event = 1; event <= 32; ++event) {
+        EXPECT_TRUE(madeByTheBuild(settings.SoundFiles[static_cast<size_t>(event)])) << event;
+    }
+    for (int slot = 1; slot <= 15; ++slot) {
+        EXPECT_TRUE(madeByTheBuild(settings.MusicFiles[static_cast<size_t>(slot)])) << slot;
+    }
     tables = {};
     settings = {};
 }
