@@ -56,7 +56,15 @@ void Circle(Surface& dest, double x, double y, double radius, int32_t color, con
     QPainter painter(&dest.Image());
     painter.setPen(PenOf(color, penWidth));
     if (!arc.start && !arc.end) {
-        painter.drawEllipse(box);
+        if (penWidth > 1 && penWidth / 2.0 >= std::min(rx, ry)) {
+            // The pen covers the hole: a solid disc, as the wide pen paints it.
+            const double grow = penWidth / 2.0;
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(ToQRgb(color)));
+            painter.drawEllipse(QPointF(x, y), rx + grow, ry + grow);
+        } else {
+            painter.drawEllipse(box);
+        }
         return;
     }
     const double start = std::abs(arc.start.value_or(0.0));
@@ -65,7 +73,9 @@ void Circle(Surface& dest, double x, double y, double radius, int32_t color, con
     if (span <= 0) span += 2 * std::numbers::pi;
     painter.drawArc(box, Sixteenths(start), Sixteenths(span));
     const auto radiusTo = [&](double angle) {
-        painter.drawLine(QPointF(x, y), QPointF(x + rx * std::cos(angle), y - ry * std::sin(angle)));
+        painter.drawLine(QPoint(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))),
+                         QPoint(static_cast<int>(std::lround(x + rx * std::cos(angle))),
+                                static_cast<int>(std::lround(y - ry * std::sin(angle)))));
     };
     if (arc.start.value_or(0.0) < 0) radiusTo(start);
     if (arc.end.value_or(0.0) < 0) radiusTo(end);
