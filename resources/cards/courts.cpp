@@ -44,36 +44,52 @@ QPainterPath Poly(std::initializer_list<QPointF> pts) {
     return path;
 }
 
-void DrawRobe(QPainter& p, const Panel& pn, int w, const QColor& main, const QColor& second) {
+void DrawArm(QPainter& p, const Panel& pn, int w, QPointF shoulder, QPointF hand,
+             const QColor& sleeve) {
+    QPainterPath arm;
+    arm.moveTo(pn.At(shoulder.x(), shoulder.y()));
+    arm.quadTo(pn.At(shoulder.x(), (shoulder.y() + hand.y()) / 2 + 0.04), pn.At(hand.x(), hand.y()));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kBlack, pn.W(0.13), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(arm);
+    p.setPen(QPen(sleeve, pn.W(0.13) - 2 * std::max(0.8, w * 0.009), Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
+    p.drawPath(arm);
     p.setPen(Ink(w));
-    // Shoulders and body.
+    p.setBrush(kSkin);
+    p.drawEllipse(pn.At(hand.x(), hand.y()), pn.W(0.05), pn.W(0.045));
+}
+
+// The robe with both arms: one reaching to the hand that holds the figure's emblem.
+void DrawRobe(QPainter& p, const Panel& pn, int w, const QColor& main, const QColor& second,
+              QPointF hand) {
+    p.setPen(Ink(w));
     p.setBrush(main);
     QPainterPath body;
-    body.moveTo(pn.At(0.5, 0.3));
-    body.cubicTo(pn.At(0.2, 0.3), pn.At(0.06, 0.34), pn.At(0.04, 0.46));
-    body.lineTo(pn.At(0.02, 0.62));
-    body.lineTo(pn.At(0.98, 0.62));
-    body.lineTo(pn.At(0.96, 0.46));
-    body.cubicTo(pn.At(0.94, 0.34), pn.At(0.8, 0.3), pn.At(0.5, 0.3));
+    body.moveTo(pn.At(0.5, 0.29));
+    body.cubicTo(pn.At(0.3, 0.29), pn.At(0.14, 0.31), pn.At(0.12, 0.4));
+    body.lineTo(pn.At(0.1, 0.66));
+    body.lineTo(pn.At(0.9, 0.66));
+    body.lineTo(pn.At(0.88, 0.4));
+    body.cubicTo(pn.At(0.86, 0.31), pn.At(0.7, 0.29), pn.At(0.5, 0.29));
     p.drawPath(body);
-    // Sleeves in the second colour.
-    p.setBrush(second);
-    p.drawPath(Poly({pn.At(0.04, 0.46), pn.At(0.2, 0.4), pn.At(0.24, 0.62), pn.At(0.02, 0.62)}));
-    p.drawPath(Poly({pn.At(0.96, 0.46), pn.At(0.8, 0.4), pn.At(0.76, 0.62), pn.At(0.98, 0.62)}));
     // The golden front with a zigzag.
     p.setBrush(kGold);
-    p.drawPath(Poly({pn.At(0.4, 0.31), pn.At(0.6, 0.31), pn.At(0.64, 0.62), pn.At(0.36, 0.62)}));
+    p.drawPath(Poly({pn.At(0.41, 0.3), pn.At(0.59, 0.3), pn.At(0.63, 0.66), pn.At(0.37, 0.66)}));
     QPainterPath zig;
-    zig.moveTo(pn.At(0.5, 0.33));
-    for (int i = 1; i <= 7; ++i) zig.lineTo(pn.At(i % 2 ? 0.43 : 0.57, 0.33 + i * 0.04));
+    zig.moveTo(pn.At(0.5, 0.32));
+    for (int i = 1; i <= 8; ++i) zig.lineTo(pn.At(i % 2 ? 0.44 : 0.56, 0.32 + i * 0.04));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(second.darker(130), std::max(1.0, w * 0.012)));
     p.drawPath(zig);
     // Collar.
     p.setPen(Ink(w));
     p.setBrush(kPaper);
-    p.drawPath(Poly({pn.At(0.3, 0.3), pn.At(0.7, 0.3), pn.At(0.62, 0.355), pn.At(0.5, 0.33),
-                     pn.At(0.38, 0.355)}));
+    p.drawPath(Poly({pn.At(0.3, 0.29), pn.At(0.7, 0.29), pn.At(0.62, 0.345), pn.At(0.5, 0.32),
+                     pn.At(0.38, 0.345)}));
+    const bool left = hand.x() < 0.5;
+    DrawArm(p, pn, w, QPointF(left ? 0.2 : 0.8, 0.36), hand, second);
+    DrawArm(p, pn, w, QPointF(left ? 0.8 : 0.2, 0.36), QPointF(left ? 0.6 : 0.4, 0.56), second);
 }
 
 void DrawHead(QPainter& p, const Panel& pn, int w, QPointF c, double r) {
@@ -95,14 +111,14 @@ void DrawHead(QPainter& p, const Panel& pn, int w, QPointF c, double r) {
 void DrawKing(QPainter& p, const Panel& pn, int w, const QColor& main, const QColor& second) {
     const QPointF head = pn.At(0.5, 0.19);
     const double r = pn.W(0.15);
-    DrawRobe(p, pn, w, main, second);
+    DrawRobe(p, pn, w, main, second, QPointF(0.165, 0.45));
     // Ermine trim.
     p.setPen(Ink(w));
     p.setBrush(kPaper);
-    p.drawRect(QRectF(pn.At(0.06, 0.455), pn.At(0.94, 0.49)));
+    p.drawRect(QRectF(pn.At(0.115, 0.455), pn.At(0.885, 0.49)));
     p.setPen(Qt::NoPen);
     p.setBrush(kBlack);
-    for (int i = 0; i < 6; ++i) p.drawEllipse(pn.At(0.13 + i * 0.148, 0.472), pn.W(0.012), pn.W(0.012) * 1.6);
+    for (int i = 0; i < 6; ++i) p.drawEllipse(pn.At(0.17 + i * 0.132, 0.472), pn.W(0.012), pn.W(0.012) * 1.6);
     // Sword held upright at his side.
     p.setPen(Ink(w));
     p.setBrush(kSilver);
@@ -153,7 +169,7 @@ void DrawQueen(QPainter& p, const Panel& pn, int w, const QColor& main, const QC
     p.setPen(Ink(w));
     p.setBrush(kHair);
     p.drawEllipse(QPointF(head.x(), head.y() + r * 0.35), r * 1.28, r * 1.45);
-    DrawRobe(p, pn, w, main, second);
+    DrawRobe(p, pn, w, main, second, QPointF(0.18, 0.43));
     // Necklace.
     p.setPen(Qt::NoPen);
     p.setBrush(kGold);
@@ -197,7 +213,7 @@ void DrawJackFigure(QPainter& p, const Panel& pn, int w, const QColor& main, con
     p.setPen(Ink(w));
     p.setBrush(kDarkHair);
     p.drawEllipse(QPointF(head.x(), head.y() + r * 0.1), r * 1.05, r * 1.05);
-    DrawRobe(p, pn, w, second, main);
+    DrawRobe(p, pn, w, second, main, QPointF(0.867, 0.42));
     // A halberd held at his side.
     p.setPen(Ink(w));
     p.setBrush(kBeard);
@@ -267,7 +283,7 @@ void DrawCourt(QPainter& p, int w, int h, int rank, int suit) {
         if (rank == kKing) DrawKing(p, pn, w, main, second);
         if (rank == kQueen) DrawQueen(p, pn, w, main, second);
         if (rank == kJack) DrawJackFigure(p, pn, w, main, second);
-        DrawPip(p, suit, pn.At(0.82, 0.1), w * 0.055);
+        DrawPip(p, suit, pn.At(rank == kJack ? 0.16 : 0.84, 0.1), w * 0.055);
     });
 }
 
