@@ -29,7 +29,8 @@ std::optional<Surface> ReadCardGraphicsFile(std::string_view path) {
 }
 
 std::optional<Surface> ReadBuiltInStrip(std::string_view name) {
-    return ToSurface(QImage(QStringLiteral(":/cards/") + QString::fromUtf8(name.data(), name.size()), "BMP"));
+    return ToSurface(
+        QImage(QStringLiteral(":/cards/") + QString::fromUtf8(name.data(), name.size()), "BMP"));
 }
 
 std::string CompanionFile(std::string_view setFile, int number) {

@@ -13,7 +13,7 @@
 // transparent and white where it is opaque; the pictures drawn through masks are
 // "whitened" (white where transparent).
 class ClCards {
-public:
+  public:
     ClCards();
 
     // Current sizes; 0 until their set has loaded.
@@ -73,7 +73,7 @@ public:
 
     static constexpr int kPreviewRows = 11;
 
-private:
+  private:
     void FreeFaces();
     void FreeDeckGroup();
     void FreeScoreCards();

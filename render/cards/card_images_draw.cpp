@@ -18,9 +18,13 @@ bool InSet(const std::array<Surface, N>& set, int index, const char* method) {
 }
 
 // The width of a card drawn TargetHeight high.
-int FittedWidth(int targetHeight) { return static_cast<int>(std::nearbyint(targetHeight / 1.44)); }
+int FittedWidth(int targetHeight) {
+    return static_cast<int>(std::nearbyint(targetHeight / 1.44));
+}
 
-bool UsesCustomJoker() { return (settings.Opts1 >> 24) & 1; }
+bool UsesCustomJoker() {
+    return (settings.Opts1 >> 24) & 1;
+}
 
 }  // namespace
 
@@ -37,8 +41,8 @@ void ClCards::BlitTransparent(Surface& hDest, const Surface& image, const Surfac
 void ClCards::DrawFace(Surface& hDest, int x, int y, int Crd) const {
     if (!InSet(FaceImages_, Crd, "DrawFace")) return;
     const bool joker = Crd == 25 && UsesCustomJoker() && !BennyImage_.IsNull();
-    BlitTransparent(hDest, joker ? BennyImage_ : FaceImages_[Crd], FaceImages_[0], x, y,
-                    CardWidth_, CardHeight_);
+    BlitTransparent(hDest, joker ? BennyImage_ : FaceImages_[Crd], FaceImages_[0], x, y, CardWidth_,
+                    CardHeight_);
 }
 
 void ClCards::DrawFacePart(Surface& hDest, int x, int y, int Crd, int WidthPercentage,
@@ -155,7 +159,8 @@ void ClCards::DrawDeckThumb(Surface& hDest, int Xstart, int Ystart, int Hspac, i
         const std::string file = CardGraphics::CompanionFile(DeckFile, DeckToUse);
         strip = CardGraphics::ReadCardGraphicsFile(file);
         if (!strip || strip->Width() < 10 * size.width || strip->Height() < size.height) {
-            CardLoads::Trace("Card file " + file + " is missing or unreadable; built-in backs shown");
+            CardLoads::Trace("Card file " + file +
+                             " is missing or unreadable; built-in backs shown");
             strip.reset();
         }
     }
@@ -180,4 +185,6 @@ bool ClCards::GDIMakeDCAndBitmap(bool, Surface& hDC, int lDX, int lDY) {
     return !hDC.IsNull();
 }
 
-void ClCards::GDIClearDCBitmap(Surface& hDC) { hDC = {}; }
+void ClCards::GDIClearDCBitmap(Surface& hDC) {
+    hDC = {};
+}

@@ -46,15 +46,23 @@ StripSource LoadSetStrip(const std::string& resource, const std::string& compani
     return {std::move(*builtIn), false};
 }
 
-std::string DeckName(int number) { return "DECK" + std::to_string(number); }
+std::string DeckName(int number) {
+    return "DECK" + std::to_string(number);
+}
 
-int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
+int Round(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 }  // namespace
 
-ClCards::ClCards() { FillSizeTable(); }
+ClCards::ClCards() {
+    FillSizeTable();
+}
 
-void ClCards::FillSizeTable() { CardSizeTable_ = CardSizes::kCardSizeTable; }
+void ClCards::FillSizeTable() {
+    CardSizeTable_ = CardSizes::kCardSizeTable;
+}
 
 bool ClCards::SetResolution(int ResolutionCode) {
     if (ResolutionCode < 1 || ResolutionCode > 4) {
@@ -80,14 +88,18 @@ void ClCards::LoadAll() {
     LoadBenny();
 }
 
-void ClCards::ReLoadFaces() { LoadFaces(); }
+void ClCards::ReLoadFaces() {
+    LoadFaces();
+}
 
 void ClCards::ReLoadDeckGroup() {
     LoadDeckGroup();
     LoadDeckPreviews();
 }
 
-void ClCards::ReLoadBenny() { LoadBenny(); }
+void ClCards::ReLoadBenny() {
+    LoadBenny();
+}
 
 void ClCards::MakeMask(Surface& image, Surface& mask) const {
     if (image.IsNull()) {
@@ -133,7 +145,9 @@ void ClCards::FreeIcons() {
     IconMasks_ = {};
 }
 
-void ClCards::FreeBenny() { BennyImage_ = {}; }
+void ClCards::FreeBenny() {
+    BennyImage_ = {};
+}
 
 void ClCards::LoadFaces() {
     FreeFaces();
@@ -202,7 +216,8 @@ void ClCards::LoadScoreBacks(bool fromFile) {
         MakeMask(ScoreImages_[m], throwAway);
     }
 
-    const std::string companion = fromFile ? CardGraphics::CompanionFile(DeckFile_, Resolution_) : "";
+    const std::string companion =
+        fromFile ? CardGraphics::CompanionFile(DeckFile_, Resolution_) : "";
     const StripSource backs = LoadSetStrip(DeckName(Resolution_), companion, 10, size);
     for (int b = 13; b <= 22; ++b) {
         ScoreImages_[b] = Cut(backs.strip, (b - 13) * size.width, size);

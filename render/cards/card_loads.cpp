@@ -15,7 +15,9 @@ constexpr int kUseFaceFile = 1 << 23;
 constexpr int kUseBennyFile = 1 << 24;
 constexpr int kUseDeckFile = 1 << 26;
 
-bool Exists(std::string_view file) { return APIs::FileExists(APIs::FindIgnoringCase(file)); }
+bool Exists(std::string_view file) {
+    return APIs::FileExists(APIs::FindIgnoringCase(file));
+}
 
 }  // namespace
 
@@ -86,12 +88,19 @@ void LoadCardFiles() {
 }
 
 void ShowGraphicsMissing(int kind, std::string_view file) {
-    static constexpr std::array<const char*, 10> kKindNames = {
-        "Card Faces",       "Deck",          "Vertical Score Cards", "Rotated Score Cards",
-        "Vertical Trick Counters", "Horizontal Trick Counters", "In The Barn", "Trump Icons",
-        "Alternate Benny",  "Small Deck Cards"};
+    static constexpr std::array<const char*, 10> kKindNames = {"Card Faces",
+                                                               "Deck",
+                                                               "Vertical Score Cards",
+                                                               "Rotated Score Cards",
+                                                               "Vertical Trick Counters",
+                                                               "Horizontal Trick Counters",
+                                                               "In The Barn",
+                                                               "Trump Icons",
+                                                               "Alternate Benny",
+                                                               "Small Deck Cards"};
     const std::string name = kind >= 0 && kind < 10 ? kKindNames[kind] : "";
-    MsgBox(name + " Graphics File Missing: " + std::string(file) + "\r\nBuilt-in Defaults will be used.",
+    MsgBox(name + " Graphics File Missing: " + std::string(file) +
+               "\r\nBuilt-in Defaults will be used.",
            vbOKOnly | vbExclamation);
 }
 

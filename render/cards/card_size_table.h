@@ -11,8 +11,8 @@ enum Kind { kCard = 0, kScore = 1, kTurnedScore = 2, kTrick = 3, kIcon = 4 };
 // The width of kind k at resolution r is entry 5 (r - 1) + k, the height entry
 // 20 + 5 (r - 1) + k.
 inline constexpr std::array<int, 40> kCardSizeTable = {
-    96,  62,  94,  48, 40,  119, 77,  117, 48, 50,  143, 96,  146, 62, 60,  181, 119, 181, 62, 75,
-    138, 89,  107, 69, 40,  172, 111, 134, 69, 50,  206, 138, 166, 89, 60,  261, 172, 207, 89, 75};
+    96,  62, 94,  48, 40, 119, 77,  117, 48, 50, 143, 96,  146, 62, 60, 181, 119, 181, 62, 75,
+    138, 89, 107, 69, 40, 172, 111, 134, 69, 50, 206, 138, 166, 89, 60, 261, 172, 207, 89, 75};
 
 struct Size {
     int width = 0;

@@ -10,7 +10,9 @@ TraceSink& Sink() {
 }
 }  // namespace
 
-void SetTraceSink(TraceSink sink) { Sink() = std::move(sink); }
+void SetTraceSink(TraceSink sink) {
+    Sink() = std::move(sink);
+}
 
 void Trace(std::string_view line) {
     if (Sink()) Sink()(line);

@@ -29,9 +29,10 @@ template <typename Op>
 void Transfer(Surface& dest, const Clip& c, const Surface& src, Op op) {
     for (int row = 0; row < c.height; ++row) {
         auto* out = reinterpret_cast<QRgb*>(dest.Image().scanLine(c.y + row)) + c.x;
-        const auto* in = reinterpret_cast<const QRgb*>(src.Image().constScanLine(c.srcY + row)) +
-                         c.srcX;
-        for (int col = 0; col < c.width; ++col) out[col] = 0xFF000000 | (op(out[col], in[col]) & kColorBits);
+        const auto* in =
+            reinterpret_cast<const QRgb*>(src.Image().constScanLine(c.srcY + row)) + c.srcX;
+        for (int col = 0; col < c.width; ++col)
+            out[col] = 0xFF000000 | (op(out[col], in[col]) & kColorBits);
     }
 }
 

@@ -29,8 +29,10 @@ int Sixteenths(double radians) {
 
 void FillBox(Surface& dest, int x1, int y1, int x2, int y2, int32_t color) {
     if (dest.IsNull()) return;
-    const int left = std::max(0, std::min(x1, x2)), right = std::min(dest.Width() - 1, std::max(x1, x2));
-    const int top = std::max(0, std::min(y1, y2)), bottom = std::min(dest.Height() - 1, std::max(y1, y2));
+    const int left = std::max(0, std::min(x1, x2)),
+              right = std::min(dest.Width() - 1, std::max(x1, x2));
+    const int top = std::max(0, std::min(y1, y2)),
+              bottom = std::min(dest.Height() - 1, std::max(y1, y2));
     const QRgb rgb = ToQRgb(color);
     for (int row = top; row <= bottom; ++row) {
         auto* line = reinterpret_cast<QRgb*>(dest.Image().scanLine(row));

@@ -68,10 +68,14 @@ std::vector<QPainterPath> Spade() {
 
 std::vector<QPainterPath> SuitParts(int suit) {
     switch (suit) {
-        case kHearts: return {Heart()};
-        case kDiamonds: return {Diamond()};
-        case kClubs: return Club();
-        default: return Spade();
+        case kHearts:
+            return {Heart()};
+        case kDiamonds:
+            return {Diamond()};
+        case kClubs:
+            return Club();
+        default:
+            return Spade();
     }
 }
 

@@ -12,7 +12,9 @@ namespace CardArt {
 
 enum Suit { kHearts = 0, kDiamonds = 1, kClubs = 2, kSpades = 3 };
 
-inline bool IsRed(int suit) { return suit == kHearts || suit == kDiamonds; }
+inline bool IsRed(int suit) {
+    return suit == kHearts || suit == kDiamonds;
+}
 
 inline const QColor kRed{196, 22, 34};
 inline const QColor kBlack{24, 24, 30};
@@ -23,7 +25,9 @@ inline const QColor kRoyalBlue{34, 64, 156};
 inline const QColor kCrimson{178, 28, 44};
 inline const QColor kSkin{246, 212, 176};
 
-inline QColor SuitColor(int suit) { return IsRed(suit) ? kRed : kBlack; }
+inline QColor SuitColor(int suit) {
+    return IsRed(suit) ? kRed : kBlack;
+}
 
 // A suit symbol filling the box from (-1, -1) to (1, 1), point of a heart downwards,
 // placed by the transform and made one outline.

@@ -12,16 +12,16 @@ struct Theme {
 };
 
 const Theme kThemes[10] = {
-    {{176, 30, 42}, {236, 196, 120}, {250, 240, 220}},   // crimson lattice
-    {{28, 62, 150}, {170, 200, 245}, {250, 250, 255}},   // blue lattice
-    {{18, 96, 62}, {210, 226, 170}, {240, 210, 110}},    // forest diamonds
-    {{92, 40, 132}, {230, 196, 250}, {246, 210, 96}},    // violet sunburst
-    {{20, 34, 78}, {226, 178, 52}, {250, 236, 190}},     // navy and gold checks
-    {{0, 112, 124}, {176, 236, 232}, {250, 250, 246}},   // teal waves
-    {{120, 24, 48}, {246, 214, 220}, {238, 190, 80}},    // maroon dots
-    {{212, 96, 22}, {252, 214, 150}, {120, 40, 10}},     // orange stripes
-    {{12, 20, 60}, {248, 232, 150}, {150, 170, 240}},    // night stars
-    {{110, 18, 30}, {236, 190, 90}, {250, 236, 214}},    // rosette
+    {{176, 30, 42}, {236, 196, 120}, {250, 240, 220}},  // crimson lattice
+    {{28, 62, 150}, {170, 200, 245}, {250, 250, 255}},  // blue lattice
+    {{18, 96, 62}, {210, 226, 170}, {240, 210, 110}},   // forest diamonds
+    {{92, 40, 132}, {230, 196, 250}, {246, 210, 96}},   // violet sunburst
+    {{20, 34, 78}, {226, 178, 52}, {250, 236, 190}},    // navy and gold checks
+    {{0, 112, 124}, {176, 236, 232}, {250, 250, 246}},  // teal waves
+    {{120, 24, 48}, {246, 214, 220}, {238, 190, 80}},   // maroon dots
+    {{212, 96, 22}, {252, 214, 150}, {120, 40, 10}},    // orange stripes
+    {{12, 20, 60}, {248, 232, 150}, {150, 170, 240}},   // night stars
+    {{110, 18, 30}, {236, 190, 90}, {250, 236, 214}},   // rosette
 };
 
 void Lattice(QPainter& p, const QRectF& r, double cell, const Theme& t) {
@@ -34,7 +34,9 @@ void Lattice(QPainter& p, const QRectF& r, double cell, const Theme& t) {
     p.setPen(Qt::NoPen);
     p.setBrush(t.accent);
     for (double y = r.top(); y <= r.bottom() + cell; y += cell / 2)
-        for (double x = r.left() + (std::fmod(std::round((y - r.top()) / (cell / 2)), 2) ? cell / 2 : 0); x <= r.right() + cell; x += cell)
+        for (double x =
+                 r.left() + (std::fmod(std::round((y - r.top()) / (cell / 2)), 2) ? cell / 2 : 0);
+             x <= r.right() + cell; x += cell)
             p.drawEllipse(QPointF(x, y), cell * 0.09, cell * 0.09);
 }
 
@@ -45,7 +47,8 @@ void Diamonds(QPainter& p, const QRectF& r, const Theme& t) {
         const double rx = i * step, ry = rx * r.height() / r.width();
         p.setPen(Qt::NoPen);
         p.setBrush(i % 2 ? t.ground : t.ink);
-        p.drawPolygon(QPolygonF({c + QPointF(0, -ry), c + QPointF(rx, 0), c + QPointF(0, ry), c + QPointF(-rx, 0)}));
+        p.drawPolygon(QPolygonF(
+            {c + QPointF(0, -ry), c + QPointF(rx, 0), c + QPointF(0, ry), c + QPointF(-rx, 0)}));
     }
     p.setBrush(t.accent);
     p.drawEllipse(c, step * 0.7, step * 0.7);
@@ -78,7 +81,8 @@ void Checks(QPainter& p, const QRectF& r, const Theme& t) {
                 p.setBrush(t.ink);
                 p.drawRect(QRectF(r.left() + col * cell, r.top() + row * cell, cell, cell));
                 p.setBrush(t.accent);
-                p.drawEllipse(QPointF(r.left() + (col + 0.5) * cell, r.top() + (row + 0.5) * cell), cell * 0.14, cell * 0.14);
+                p.drawEllipse(QPointF(r.left() + (col + 0.5) * cell, r.top() + (row + 0.5) * cell),
+                              cell * 0.14, cell * 0.14);
             }
 }
 
@@ -90,8 +94,10 @@ void Waves(QPainter& p, const QRectF& r, const Theme& t) {
         const double y = r.top() + i * gap;
         wave.moveTo(r.left() - gap, y);
         for (double x = r.left() - gap; x < r.right() + gap; x += gap * 2)
-            wave.cubicTo(x + gap * 0.5, y - gap * 0.5, x + gap * 0.5, y + gap * 0.5 + gap * 0.001, x + gap, y),
-                wave.cubicTo(x + gap * 1.5, y - gap * 0.5, x + gap * 1.5, y + gap * 0.5, x + gap * 2, y);
+            wave.cubicTo(x + gap * 0.5, y - gap * 0.5, x + gap * 0.5, y + gap * 0.5 + gap * 0.001,
+                         x + gap, y),
+                wave.cubicTo(x + gap * 1.5, y - gap * 0.5, x + gap * 1.5, y + gap * 0.5,
+                             x + gap * 2, y);
         p.setPen(QPen(i % 2 ? t.ink : t.accent, std::max(1.0, gap * 0.22)));
         p.drawPath(wave);
     }
@@ -102,7 +108,8 @@ void Dots(QPainter& p, const QRectF& r, const Theme& t) {
     p.setPen(Qt::NoPen);
     for (int row = 0; row * cell * 0.5 < r.height() + cell; ++row)
         for (int col = -1; col < 8; ++col) {
-            const QPointF c(r.left() + (col + (row % 2 ? 0.5 : 0)) * cell, r.top() + row * cell * 0.5);
+            const QPointF c(r.left() + (col + (row % 2 ? 0.5 : 0)) * cell,
+                            r.top() + row * cell * 0.5);
             p.setBrush(t.ink);
             p.drawEllipse(c, cell * 0.24, cell * 0.24);
             p.setBrush(t.accent);
@@ -115,11 +122,15 @@ void Stripes(QPainter& p, const QRectF& r, const Theme& t) {
     p.setPen(Qt::NoPen);
     for (double d = -r.height(); d < r.width() + r.height(); d += gap) {
         p.setBrush(t.ink);
-        p.drawPolygon(QPolygonF({QPointF(r.left() + d, r.top()), QPointF(r.left() + d + gap * 0.45, r.top()),
-                                 QPointF(r.left() + d + gap * 0.45 + r.height(), r.bottom()), QPointF(r.left() + d + r.height(), r.bottom())}));
+        p.drawPolygon(
+            QPolygonF({QPointF(r.left() + d, r.top()), QPointF(r.left() + d + gap * 0.45, r.top()),
+                       QPointF(r.left() + d + gap * 0.45 + r.height(), r.bottom()),
+                       QPointF(r.left() + d + r.height(), r.bottom())}));
         p.setBrush(t.accent);
-        p.drawPolygon(QPolygonF({QPointF(r.left() + d + gap * 0.62, r.top()), QPointF(r.left() + d + gap * 0.72, r.top()),
-                                 QPointF(r.left() + d + gap * 0.72 + r.height(), r.bottom()), QPointF(r.left() + d + gap * 0.62 + r.height(), r.bottom())}));
+        p.drawPolygon(QPolygonF({QPointF(r.left() + d + gap * 0.62, r.top()),
+                                 QPointF(r.left() + d + gap * 0.72, r.top()),
+                                 QPointF(r.left() + d + gap * 0.72 + r.height(), r.bottom()),
+                                 QPointF(r.left() + d + gap * 0.62 + r.height(), r.bottom())}));
     }
 }
 
@@ -137,21 +148,24 @@ QPainterPath Star(QPointF c, double outer, double inner, int points) {
 
 void Stars(QPainter& p, const QRectF& r, const Theme& t) {
     // A fixed scatter so that every size shows the same sky.
-    static const double kSky[][3] = {{0.15, 0.1, 1}, {0.55, 0.07, 0.6}, {0.85, 0.18, 0.8}, {0.35, 0.26, 0.5},
-                                      {0.7, 0.36, 1.2}, {0.12, 0.42, 0.7}, {0.45, 0.5, 0.5}, {0.88, 0.55, 0.6},
-                                      {0.25, 0.64, 1.1}, {0.6, 0.7, 0.7}, {0.1, 0.84, 0.6}, {0.82, 0.82, 1},
-                                      {0.45, 0.92, 0.8}, {0.32, 0.05, 0.4}, {0.95, 0.95, 0.4}, {0.5, 0.3, 0.35}};
+    static const double kSky[][3] = {
+        {0.15, 0.1, 1},    {0.55, 0.07, 0.6}, {0.85, 0.18, 0.8}, {0.35, 0.26, 0.5},
+        {0.7, 0.36, 1.2},  {0.12, 0.42, 0.7}, {0.45, 0.5, 0.5},  {0.88, 0.55, 0.6},
+        {0.25, 0.64, 1.1}, {0.6, 0.7, 0.7},   {0.1, 0.84, 0.6},  {0.82, 0.82, 1},
+        {0.45, 0.92, 0.8}, {0.32, 0.05, 0.4}, {0.95, 0.95, 0.4}, {0.5, 0.3, 0.35}};
     p.setPen(Qt::NoPen);
     for (const auto& s : kSky) {
         p.setBrush(s[2] > 0.75 ? t.ink : t.accent);
         const double size = r.width() * 0.075 * s[2];
-        p.drawPath(Star(QPointF(r.left() + s[0] * r.width(), r.top() + s[1] * r.height()), size, size * 0.42, 5));
+        p.drawPath(Star(QPointF(r.left() + s[0] * r.width(), r.top() + s[1] * r.height()), size,
+                        size * 0.42, 5));
     }
     p.setBrush(t.ink);
     QPainterPath moon;
     moon.addEllipse(r.center(), r.width() * 0.2, r.width() * 0.2);
     QPainterPath bite;
-    bite.addEllipse(r.center() + QPointF(r.width() * 0.09, -r.width() * 0.05), r.width() * 0.18, r.width() * 0.18);
+    bite.addEllipse(r.center() + QPointF(r.width() * 0.09, -r.width() * 0.05), r.width() * 0.18,
+                    r.width() * 0.18);
     p.drawPath(moon.subtracted(bite));
 }
 
@@ -164,7 +178,8 @@ void Rosette(QPainter& p, const QRectF& r, const Theme& t) {
         const int petals = 6 + ring * 2;
         for (int i = 0; i < petals; ++i) {
             const double a = 2 * M_PI * i / petals + ring * 0.3;
-            p.drawEllipse(c + QPointF(rad * 0.55 * std::cos(a), rad * 0.55 * std::sin(a)), rad * 0.42, rad * 0.42);
+            p.drawEllipse(c + QPointF(rad * 0.55 * std::cos(a), rad * 0.55 * std::sin(a)),
+                          rad * 0.42, rad * 0.42);
         }
     }
     p.setBrush(t.ground);
@@ -195,16 +210,36 @@ QImage BackPicture(int design, int w, int h) {
     p.save();
     p.setClipPath(field);
     switch (design) {
-        case 0: Lattice(p, inner, inner.width() / 5.0, t); break;
-        case 1: Lattice(p, inner, inner.width() / 8.0, t); break;
-        case 2: Diamonds(p, inner, t); break;
-        case 3: Sunburst(p, inner, t); break;
-        case 4: Checks(p, inner, t); break;
-        case 5: Waves(p, inner, t); break;
-        case 6: Dots(p, inner, t); break;
-        case 7: Stripes(p, inner, t); break;
-        case 8: Stars(p, inner, t); break;
-        default: Rosette(p, inner, t); break;
+        case 0:
+            Lattice(p, inner, inner.width() / 5.0, t);
+            break;
+        case 1:
+            Lattice(p, inner, inner.width() / 8.0, t);
+            break;
+        case 2:
+            Diamonds(p, inner, t);
+            break;
+        case 3:
+            Sunburst(p, inner, t);
+            break;
+        case 4:
+            Checks(p, inner, t);
+            break;
+        case 5:
+            Waves(p, inner, t);
+            break;
+        case 6:
+            Dots(p, inner, t);
+            break;
+        case 7:
+            Stripes(p, inner, t);
+            break;
+        case 8:
+            Stars(p, inner, t);
+            break;
+        default:
+            Rosette(p, inner, t);
+            break;
     }
     p.restore();
     p.setBrush(Qt::NoBrush);
@@ -245,7 +280,8 @@ QImage IconPicture(int icon, int side) {
         {
             QPainter s(&shape);
             s.setRenderHint(QPainter::Antialiasing);
-            DrawGlyphs(s, letter, left - side * 0.04, side * 0.1 - side * 0.04, height + side * 0.08, kPaper, 0.3);
+            DrawGlyphs(s, letter, left - side * 0.04, side * 0.1 - side * 0.04,
+                       height + side * 0.08, kPaper, 0.3);
         }
         p.drawImage(0, 0, shape);
         QImage inside(side, side, QImage::Format_ARGB32_Premultiplied);

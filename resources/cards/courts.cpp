@@ -25,7 +25,9 @@ struct Panel {
     double H(double f) const { return f * h; }
 };
 
-Panel CourtPanel(int w, int h) { return {w * 0.2, h * 0.075, w * 0.6, h * 0.85}; }
+Panel CourtPanel(int w, int h) {
+    return {w * 0.2, h * 0.075, w * 0.6, h * 0.85};
+}
 
 // The upper half of a double-ended court: above a slanted line through the middle.
 QPainterPath UpperHalf(const Panel& pn) {
@@ -35,7 +37,9 @@ QPainterPath UpperHalf(const Panel& pn) {
     return clip;
 }
 
-QPen Ink(int w) { return QPen(kBlack, std::max(0.8, w * 0.009), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen Ink(int w) {
+    return QPen(kBlack, std::max(0.8, w * 0.009), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 QPainterPath Poly(std::initializer_list<QPointF> pts) {
     QPainterPath path;
@@ -48,7 +52,8 @@ void DrawArm(QPainter& p, const Panel& pn, int w, QPointF shoulder, QPointF hand
              const QColor& sleeve) {
     QPainterPath arm;
     arm.moveTo(pn.At(shoulder.x(), shoulder.y()));
-    arm.quadTo(pn.At(shoulder.x(), (shoulder.y() + hand.y()) / 2 + 0.04), pn.At(hand.x(), hand.y()));
+    arm.quadTo(pn.At(shoulder.x(), (shoulder.y() + hand.y()) / 2 + 0.04),
+               pn.At(hand.x(), hand.y()));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kBlack, pn.W(0.13), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(arm);
@@ -102,7 +107,8 @@ void DrawHead(QPainter& p, const Panel& pn, int w, QPointF c, double r) {
     p.drawEllipse(QPointF(c.x() - r * 0.33, c.y() - r * 0.05), eye, eye);
     p.drawEllipse(QPointF(c.x() + r * 0.33, c.y() - r * 0.05), eye, eye);
     p.setPen(QPen(kCrimson.darker(120), std::max(0.8, w * 0.01), Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(c.x() - r * 0.22, c.y() + r * 0.5), QPointF(c.x() + r * 0.22, c.y() + r * 0.5));
+    p.drawLine(QPointF(c.x() - r * 0.22, c.y() + r * 0.5),
+               QPointF(c.x() + r * 0.22, c.y() + r * 0.5));
     p.setPen(QPen(kBeard, std::max(0.6, w * 0.006)));
     p.drawLine(QPointF(c.x(), c.y() + r * 0.02), QPointF(c.x() - r * 0.08, c.y() + r * 0.28));
     (void)pn;
@@ -118,11 +124,13 @@ void DrawKing(QPainter& p, const Panel& pn, int w, const QColor& main, const QCo
     p.drawRect(QRectF(pn.At(0.115, 0.455), pn.At(0.885, 0.49)));
     p.setPen(Qt::NoPen);
     p.setBrush(kBlack);
-    for (int i = 0; i < 6; ++i) p.drawEllipse(pn.At(0.17 + i * 0.132, 0.472), pn.W(0.012), pn.W(0.012) * 1.6);
+    for (int i = 0; i < 6; ++i)
+        p.drawEllipse(pn.At(0.17 + i * 0.132, 0.472), pn.W(0.012), pn.W(0.012) * 1.6);
     // Sword held upright at his side.
     p.setPen(Ink(w));
     p.setBrush(kSilver);
-    p.drawPath(Poly({pn.At(0.13, 0.06), pn.At(0.165, 0.02), pn.At(0.2, 0.06), pn.At(0.2, 0.44), pn.At(0.13, 0.44)}));
+    p.drawPath(Poly({pn.At(0.13, 0.06), pn.At(0.165, 0.02), pn.At(0.2, 0.06), pn.At(0.2, 0.44),
+                     pn.At(0.13, 0.44)}));
     p.setBrush(kGold);
     p.drawRect(QRectF(pn.At(0.06, 0.44), pn.At(0.27, 0.47)));
     // Beard under the face.
@@ -138,7 +146,8 @@ void DrawKing(QPainter& p, const Panel& pn, int w, const QColor& main, const QCo
     p.drawPath(beard);
     p.setBrush(kSkin);
     p.setPen(QPen(kCrimson.darker(130), std::max(0.8, w * 0.01)));
-    p.drawLine(QPointF(head.x() - r * 0.2, head.y() + r * 0.55), QPointF(head.x() + r * 0.2, head.y() + r * 0.55));
+    p.drawLine(QPointF(head.x() - r * 0.2, head.y() + r * 0.55),
+               QPointF(head.x() + r * 0.2, head.y() + r * 0.55));
     // Crown with five points and jewels.
     p.setPen(Ink(w));
     p.setBrush(kGold);
@@ -156,7 +165,8 @@ void DrawKing(QPainter& p, const Panel& pn, int w, const QColor& main, const QCo
     p.setPen(Qt::NoPen);
     for (int i = 0; i <= 4; ++i) {
         p.setBrush(i % 2 ? kRoyalBlue : kCrimson);
-        p.drawEllipse(QPointF(head.x() - r * 0.95 + i * r * 0.475, top - r * 0.55), r * 0.11, r * 0.11);
+        p.drawEllipse(QPointF(head.x() - r * 0.95 + i * r * 0.475, top - r * 0.55), r * 0.11,
+                      r * 0.11);
     }
     p.setBrush(kCrimson);
     p.drawEllipse(QPointF(head.x(), (top + base) / 2), r * 0.13, r * 0.1);
@@ -173,7 +183,9 @@ void DrawQueen(QPainter& p, const Panel& pn, int w, const QColor& main, const QC
     // Necklace.
     p.setPen(Qt::NoPen);
     p.setBrush(kGold);
-    for (int i = 0; i < 7; ++i) p.drawEllipse(pn.At(0.34 + i * 0.053, 0.37 + 0.012 * std::sin(i * M_PI / 6) ), pn.W(0.018), pn.W(0.018));
+    for (int i = 0; i < 7; ++i)
+        p.drawEllipse(pn.At(0.34 + i * 0.053, 0.37 + 0.012 * std::sin(i * M_PI / 6)), pn.W(0.018),
+                      pn.W(0.018));
     DrawHead(p, pn, w, head, r);
     // A fringe of curls over the brow.
     p.setPen(Ink(w));
@@ -187,11 +199,14 @@ void DrawQueen(QPainter& p, const Panel& pn, int w, const QColor& main, const QC
     p.drawPath(fringe);
     // Tiara: a band with three pearls.
     p.setBrush(kGold);
-    p.drawPath(Poly({QPointF(head.x() - r * 0.75, head.y() - r * 0.7), QPointF(head.x(), head.y() - r * 1.32),
-                     QPointF(head.x() + r * 0.75, head.y() - r * 0.7), QPointF(head.x(), head.y() - r * 0.92)}));
+    p.drawPath(Poly({QPointF(head.x() - r * 0.75, head.y() - r * 0.7),
+                     QPointF(head.x(), head.y() - r * 1.32),
+                     QPointF(head.x() + r * 0.75, head.y() - r * 0.7),
+                     QPointF(head.x(), head.y() - r * 0.92)}));
     p.setBrush(kPaper);
     for (int i = -1; i <= 1; ++i)
-        p.drawEllipse(QPointF(head.x() + i * r * 0.42, head.y() - r * (i == 0 ? 1.42 : 1.08)), r * 0.13, r * 0.13);
+        p.drawEllipse(QPointF(head.x() + i * r * 0.42, head.y() - r * (i == 0 ? 1.42 : 1.08)),
+                      r * 0.13, r * 0.13);
     // A rose held up in one hand.
     const QPointF rose = pn.At(0.16, 0.2);
     p.setPen(QPen(kLeaf, std::max(1.0, w * 0.012)));
@@ -236,7 +251,8 @@ void DrawJackFigure(QPainter& p, const Panel& pn, int w, const QColor& main, con
     cap.closeSubpath();
     p.drawPath(cap);
     p.setBrush(kGold);
-    p.drawRect(QRectF(QPointF(head.x() - r * 1.02, head.y() - r * 0.62), QPointF(head.x() + r * 1.05, head.y() - r * 0.4)));
+    p.drawRect(QRectF(QPointF(head.x() - r * 1.02, head.y() - r * 0.62),
+                      QPointF(head.x() + r * 1.05, head.y() - r * 0.4)));
     p.setBrush(second);
     QPainterPath feather;
     feather.moveTo(head.x() + r * 0.6, head.y() - r * 0.6);
@@ -290,45 +306,65 @@ void DrawCourt(QPainter& p, int w, int h, int rank, int suit) {
 void DrawJoker(QPainter& p, int w, int h) {
     DrawCorners(p, w, h, "*", -1, kRed);
     DrawDoubleEnded(p, w, h, kPurple, [&](const Panel& pn) {
-        const QPointF head = pn.At(0.5, 0.24);
-        const double r = pn.W(0.14);
-        // Harlequin body.
+        const QPointF head = pn.At(0.5, 0.25);
+        const double r = pn.W(0.16);
+        // A harlequin tunic of crimson, purple and gold lozenges.
+        QPainterPath body;
+        body.moveTo(pn.At(0.5, 0.36));
+        body.cubicTo(pn.At(0.25, 0.36), pn.At(0.14, 0.38), pn.At(0.12, 0.46));
+        body.lineTo(pn.At(0.1, 0.66));
+        body.lineTo(pn.At(0.9, 0.66));
+        body.lineTo(pn.At(0.88, 0.46));
+        body.cubicTo(pn.At(0.86, 0.38), pn.At(0.75, 0.36), pn.At(0.5, 0.36));
+        p.save();
+        p.setClipPath(body, Qt::IntersectClip);
+        p.setPen(Qt::NoPen);
+        const QColor colours[] = {kCrimson, kGold, kPurple};
+        for (int row = 0; row < 8; ++row)
+            for (int col = -1; col < 6; ++col) {
+                const double cx = 0.1 + col * 0.2 + (row % 2 ? 0.1 : 0), cy = 0.36 + row * 0.05;
+                p.setBrush(colours[(row + col * 2 + 9) % 3]);
+                p.drawPath(Poly({pn.At(cx, cy - 0.05), pn.At(cx + 0.1, cy), pn.At(cx, cy + 0.05),
+                                 pn.At(cx - 0.1, cy)}));
+            }
+        p.restore();
         p.setPen(Ink(w));
-        for (int i = 0; i < 6; ++i) {
-            const double x = 0.04 + i * 0.16;
-            p.setBrush(i % 2 ? kPurple : kCrimson);
-            p.drawPath(Poly({pn.At(x, 0.48), pn.At(x + 0.08, 0.4), pn.At(x + 0.16, 0.48), pn.At(x + 0.08, 0.56)}));
-            p.setBrush(kGold);
-            p.drawPath(Poly({pn.At(x + 0.08, 0.56), pn.At(x + 0.16, 0.48), pn.At(x + 0.24 > 0.96 ? 0.96 : x + 0.24, 0.56), pn.At(x + 0.16, 0.64)}));
-        }
-        // Pointed collar.
-        QPainterPath collar;
-        collar.moveTo(pn.At(0.1, 0.38));
-        for (int i = 0; i <= 8; ++i) collar.lineTo(pn.At(0.1 + i * 0.1, i % 2 ? 0.46 : 0.36));
-        collar.lineTo(pn.At(0.5, 0.33));
-        collar.closeSubpath();
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(body);
+        // A ruff of points under the chin.
+        QPainterPath ruff;
+        ruff.moveTo(pn.At(0.26, 0.37));
+        for (int i = 1; i <= 8; ++i) ruff.lineTo(pn.At(0.26 + i * 0.06, i % 2 ? 0.43 : 0.37));
+        ruff.lineTo(pn.At(0.5, 0.34));
+        ruff.closeSubpath();
         p.setBrush(kPaper);
-        p.drawPath(collar);
+        p.drawPath(ruff);
         DrawHead(p, pn, w, head, r);
-        // A wide grin.
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(kCrimson.darker(120), std::max(0.9, w * 0.011), Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(head.x() - r * 0.45, head.y() + r * 0.05, r * 0.9, r * 0.6), 200 * 16, 140 * 16);
-        // Three-pointed cap with bells.
+        p.drawArc(QRectF(head.x() - r * 0.5, head.y() + r * 0.0, r * 1.0, r * 0.65), 200 * 16,
+                  140 * 16);
+        // A cap of three floppy points, each with a bell.
         p.setPen(Ink(w));
-        const QPointF tips[] = {pn.At(0.1, 0.1), pn.At(0.5, 0.01), pn.At(0.9, 0.1)};
+        const QPointF tips[] = {pn.At(0.07, 0.2), pn.At(0.5, 0.015), pn.At(0.93, 0.2)};
+        const double base = head.y() - r * 0.62;
         for (int i = 0; i < 3; ++i) {
             p.setBrush(i == 1 ? kCrimson : kPurple);
+            const double from = head.x() - r * 0.95 + i * r * 0.55;
+            const double to = from + r * 0.8;
             QPainterPath lobe;
-            lobe.moveTo(head.x() - r * 0.9 + i * r * 0.6, head.y() - r * 0.6);
-            lobe.quadTo(tips[i] + QPointF(0, pn.H(0.08)), tips[i]);
-            lobe.quadTo(tips[i] + QPointF(pn.W(0.05), pn.H(0.1)), QPointF(head.x() - r * 0.3 + i * r * 0.6, head.y() - r * 0.6));
+            lobe.moveTo(from, base);
+            lobe.cubicTo(QPointF(from - (i == 0 ? r * 0.4 : 0), base - r * 0.9),
+                         tips[i] + QPointF(i == 2 ? -pn.W(0.1) : pn.W(0.05), -pn.H(0.02)), tips[i]);
+            lobe.cubicTo(tips[i] + QPointF(i == 0 ? pn.W(0.12) : -pn.W(0.02), pn.H(0.03)),
+                         QPointF(to + (i == 2 ? r * 0.4 : 0), base - r * 0.5), QPointF(to, base));
             lobe.closeSubpath();
             p.drawPath(lobe);
         }
         p.setBrush(kGold);
-        p.drawRect(QRectF(QPointF(head.x() - r * 0.95, head.y() - r * 0.75), QPointF(head.x() + r * 0.95, head.y() - r * 0.5)));
-        for (const QPointF& t : tips) p.drawEllipse(t, r * 0.2, r * 0.2);
+        p.drawRect(QRectF(QPointF(head.x() - r * 1.0, head.y() - r * 0.8),
+                          QPointF(head.x() + r * 1.0, head.y() - r * 0.5)));
+        for (const QPointF& t : tips) p.drawEllipse(t, r * 0.22, r * 0.22);
     });
 }
 

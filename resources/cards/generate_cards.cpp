@@ -66,7 +66,8 @@ std::vector<Strip> AllStrips() {
 // Every strip on a table-coloured ground, one row each, for a person to look at.
 QImage ContactSheet(const std::vector<Strip>& strips) {
     int width = 0, height = 8;
-    for (const auto& s : strips) width = std::max(width, s.image.width() + 16), height += s.image.height() + 8;
+    for (const auto& s : strips)
+        width = std::max(width, s.image.width() + 16), height += s.image.height() + 8;
     QImage sheet(width, height, QImage::Format_RGB32);
     sheet.fill(QColor(40, 110, 70));
     int y = 8;
@@ -94,7 +95,8 @@ int main(int argc, char** argv) {
     if (!out.mkpath(".")) return 1;
     const auto strips = AllStrips();
     for (const auto& s : strips) {
-        if (!s.image.convertToFormat(QImage::Format_RGB888).save(out.filePath(s.name + ".bmp"), "BMP")) {
+        if (!s.image.convertToFormat(QImage::Format_RGB888)
+                 .save(out.filePath(s.name + ".bmp"), "BMP")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(s.name));
             return 1;
         }

@@ -19,17 +19,24 @@ std::vector<Spot> PipLayout(int count) {
     const double t = small ? 0.23 : 0.2, b = small ? 0.77 : 0.8, m = 0.5;
     const double r1 = t + (b - t) / 3, r2 = t + 2 * (b - t) / 3;
     switch (count) {
-        case 2: return {{c, t}, {c, b}};
-        case 3: return {{c, t}, {c, m}, {c, b}};
-        case 4: return {{l, t}, {r, t}, {l, b}, {r, b}};
-        case 5: return {{l, t}, {r, t}, {c, m}, {l, b}, {r, b}};
-        case 6: return {{l, t}, {r, t}, {l, m}, {r, m}, {l, b}, {r, b}};
+        case 2:
+            return {{c, t}, {c, b}};
+        case 3:
+            return {{c, t}, {c, m}, {c, b}};
+        case 4:
+            return {{l, t}, {r, t}, {l, b}, {r, b}};
+        case 5:
+            return {{l, t}, {r, t}, {c, m}, {l, b}, {r, b}};
+        case 6:
+            return {{l, t}, {r, t}, {l, m}, {r, m}, {l, b}, {r, b}};
         case 9:
-            return {{l, t}, {r, t}, {c, (t + r1) / 2}, {l, r1}, {r, r1}, {l, r2}, {r, r2}, {l, b}, {r, b}};
+            return {{l, t}, {r, t}, {c, (t + r1) / 2}, {l, r1}, {r, r1}, {l, r2}, {r, r2},
+                    {l, b}, {r, b}};
         case 10:
             return {{l, t},  {r, t},  {c, (t + r1) / 2}, {l, r1}, {r, r1},
                     {l, r2}, {r, r2}, {c, (r2 + b) / 2}, {l, b},  {r, b}};
-        default: return {{c, m}};
+        default:
+            return {{c, m}};
     }
 }
 
@@ -65,8 +72,7 @@ void DrawCardBase(QPainter& p, int w, int h) {
     const double radius = std::max(4.0, std::round(w * 0.075));
     p.setPen(Qt::NoPen);
     p.setBrush(kPaper);
-    p.drawRoundedRect(QRectF(edge, edge, w - 2 * edge, h - 2 * edge), radius - edge,
-                      radius - edge);
+    p.drawRoundedRect(QRectF(edge, edge, w - 2 * edge, h - 2 * edge), radius - edge, radius - edge);
 }
 
 void DrawCorners(QPainter& p, int w, int h, const QString& rank, int suit, const QColor& color) {

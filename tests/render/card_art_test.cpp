@@ -27,7 +27,8 @@ std::vector<StripRule> Rules() {
         rules.push_back({"FACES" + std::to_string(r), 25, s.width, s.height, true});
     }
     for (int c = 0; c < 7; ++c)
-        rules.push_back({"DECK" + std::to_string(c), 10, PreviewSize(c).width, PreviewSize(c).height, true});
+        rules.push_back(
+            {"DECK" + std::to_string(c), 10, PreviewSize(c).width, PreviewSize(c).height, true});
     for (int r = 1; r <= 4; ++r) {
         const auto s = KindSize(CardSizes::kScore, r);
         rules.push_back({"DECK" + std::to_string(r + 6), 12, s.width, s.height, true});
@@ -39,10 +40,14 @@ std::vector<StripRule> Rules() {
     return rules;
 }
 
-bool IsGreen(QRgb c) { return (c & 0xFFFFFF) == 0x00FF00; }
+bool IsGreen(QRgb c) {
+    return (c & 0xFFFFFF) == 0x00FF00;
+}
 
 // A pixel whose colour leans to the transparent green: a smoothing fringe.
-bool Greenish(QRgb c) { return qGreen(c) > 200 && qGreen(c) - std::max(qRed(c), qBlue(c)) > 120; }
+bool Greenish(QRgb c) {
+    return qGreen(c) > 200 && qGreen(c) - std::max(qRed(c), qBlue(c)) > 120;
+}
 
 }  // namespace
 
@@ -67,7 +72,8 @@ TEST(CardArt, StripsFollowTheLayoutRules) {
                     if (rule.sharedShape) {
                         // Same shape as the first picture, and the same turned half way.
                         ASSERT_EQ(clear, IsGreen(strip.pixel(x, y))) << i << " " << x << "," << y;
-                        ASSERT_EQ(clear, IsGreen(strip.pixel(left + rule.width - 1 - x, rule.height - 1 - y)));
+                        ASSERT_EQ(clear, IsGreen(strip.pixel(left + rule.width - 1 - x,
+                                                             rule.height - 1 - y)));
                     }
                     ASSERT_FALSE(!clear && Greenish(c)) << i << " " << x << "," << y;
                 }

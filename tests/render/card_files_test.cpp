@@ -41,7 +41,7 @@ void WriteKdf(const std::string& path, const std::string& resource) {
 }
 
 class CardFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         settings = {};
         cardFiles = {};
@@ -70,7 +70,8 @@ TEST_F(CardFiles, SwappedFacesLoadAndLookTheSameAndStayUntouched) {
     const std::string kdf = folder.File("mine2.kdf");
     WriteKdf(kdf, "FACES2");
     const std::string before = ReadAll(kdf);
-    const auto stamp = fs::last_write_time(kdf) - std::chrono::hours(30) + std::chrono::nanoseconds(123456789);
+    const auto stamp =
+        fs::last_write_time(kdf) - std::chrono::hours(30) + std::chrono::nanoseconds(123456789);
     fs::last_write_time(kdf, stamp);
 
     ClCards builtIn, custom;
@@ -79,14 +80,16 @@ TEST_F(CardFiles, SwappedFacesLoadAndLookTheSameAndStayUntouched) {
     custom.SetFaceFile(folder.File("mine.fac"));
     builtIn.LoadAll();
     custom.LoadAll();
-    for (int face : {1, 12, 25}) EXPECT_EQ(Drawn(custom, face, false).Image(), Drawn(builtIn, face, false).Image());
+    for (int face : {1, 12, 25})
+        EXPECT_EQ(Drawn(custom, face, false).Image(), Drawn(builtIn, face, false).Image());
     EXPECT_TRUE(traces.empty());
     EXPECT_EQ(ReadAll(kdf), before);
     EXPECT_EQ(fs::last_write_time(kdf), stamp);
 }
 
 TEST_F(CardFiles, DeckCompanionsAreFoundIgnoringCase) {
-    for (int c = 0; c < 7; ++c) WriteKdf(folder.File("Deck" + std::to_string(c) + ".KDF"), "DECK" + std::to_string(c));
+    for (int c = 0; c < 7; ++c)
+        WriteKdf(folder.File("Deck" + std::to_string(c) + ".KDF"), "DECK" + std::to_string(c));
     ClCards store;
     store.SetDeckFile(folder.File("deck.dek"));
     store.LoadAll();
@@ -152,7 +155,8 @@ TEST_F(CardFiles, JokerFileAndItsFallback) {
 TEST_F(CardFiles, ToggleSwapsOneWayAndKeepsTheFileTime) {
     const std::string path = folder.File("t.kdf");
     WriteAll(path, "MBrest");
-    const auto stamp = fs::last_write_time(path) - std::chrono::hours(5) + std::chrono::nanoseconds(987654321);
+    const auto stamp =
+        fs::last_write_time(path) - std::chrono::hours(5) + std::chrono::nanoseconds(987654321);
     fs::last_write_time(path, stamp);
     EXPECT_TRUE(ClCards::ToggleBitmapSignature(path, true));
     EXPECT_EQ(ReadAll(path), "BMrest");

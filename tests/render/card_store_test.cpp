@@ -13,7 +13,7 @@ constexpr int32_t kGreen = 65280;
 constexpr int32_t kTable = 0x336699;
 
 class CardStore : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         settings = {};
         CardLoads::SetTraceSink([this](std::string_view line) { traces.emplace_back(line); });
@@ -80,9 +80,9 @@ TEST_F(CardStore, TransparentDrawingKeepsTheTableInTheCorners) {
     const ClCards store = Loaded(1);
     Surface table(200, 200, kTable);
     store.DrawFace(table, 10, 10, 21);
-    EXPECT_EQ(table.Pixel(10, 10), kTable);                              // rounded corner
+    EXPECT_EQ(table.Pixel(10, 10), kTable);  // rounded corner
     EXPECT_EQ(table.Pixel(10 + 95, 10 + 137), kTable);
-    EXPECT_NE(table.Pixel(10 + 48, 10 + 69), kTable);                    // inside the card
+    EXPECT_NE(table.Pixel(10 + 48, 10 + 69), kTable);  // inside the card
     EXPECT_TRUE(AllOf(table, 0, 0, 200, 10, kTable));
     EXPECT_TRUE(AllOf(table, 106, 0, 94, 200, kTable));
     for (int y = 0; y < 200; ++y)
@@ -107,7 +107,7 @@ TEST_F(CardStore, FittedCardsAndPartsHaveTheirSizes) {
     const ClCards store = Loaded(1);
     Surface table(200, 200, kTable);
     store.DrawCardFit(table, 0, 0, 21, 110);
-    EXPECT_NE(table.Pixel(75, 55), kTable);   // 110 / 1.44 = 76.39: 76 wide
+    EXPECT_NE(table.Pixel(75, 55), kTable);  // 110 / 1.44 = 76.39: 76 wide
     EXPECT_EQ(table.Pixel(76, 55), kTable);
     EXPECT_EQ(table.Pixel(0, 0), kTable);
     EXPECT_NE(table.Pixel(38, 109), kTable);
@@ -121,7 +121,7 @@ TEST_F(CardStore, FittedCardsAndPartsHaveTheirSizes) {
 
     Surface old(200, 200, kTable);
     store.DrawCardFitOLD(old, 0, 0, 21, 110);
-    EXPECT_EQ(old.Pixel(0, 0), 0xFFFFFF);     // no transparency: white corners
+    EXPECT_EQ(old.Pixel(0, 0), 0xFFFFFF);  // no transparency: white corners
 }
 
 TEST_F(CardStore, OutOfRangeIndexesDrawNothing) {
