@@ -95,7 +95,7 @@ QImage PipCardPicture(int count, int suit, int w, int h) {
     p.setRenderHint(QPainter::Antialiasing);
     DrawCardBase(p, w, h);
     DrawCorners(p, w, h, QString::number(count), suit, SuitColor(suit));
-    const double half = w * (count >= 9 ? 0.095 : 0.1);
+    const double half = w * (count >= 9 ? 0.087 : 0.1);
     for (const Spot& s : PipLayout(count))
         DrawPip(p, suit, QPointF(s.x * w, s.y * h), half, s.y > 0.51);
     p.end();
@@ -113,7 +113,7 @@ QImage FacePicture(int face, int w, int h) {
         const int rank = (face - 1) / 4, suit = (face - 1) % 4;
         DrawCorners(p, w, h, kRankText[rank], suit, SuitColor(suit));
         if (rank <= 1) {
-            const double half = w * 0.095;
+            const double half = w * 0.087;
             for (const Spot& s : PipLayout(rank == 0 ? 9 : 10))
                 DrawPip(p, suit, QPointF(s.x * w, s.y * h), half, s.y > 0.51);
         } else if (rank == 5) {
