@@ -156,18 +156,18 @@ void frmMain::Form_Unload() {
     }
     SetBit(flags.Stat0, Stat0Bits::MainWindowClosing);
     flow.QuitNow = true;
-    if (!IsSet(flags.Stat0, Stat0Bits::ExitStarted)) {
-        // The normal rectangle, also when the window was minimised.
-        const QRect rect = isMinimized() ? normalGeometry() : frameGeometry();
-        const ScreenMetrics screen = APIs::CurrentScreen();
-        tableControls.MainWindowRect = {
-            static_cast<int32_t>(rect.left() * screen.TwipsPerPixelX()),
-            static_cast<int32_t>(rect.top() * screen.TwipsPerPixelY()),
-            static_cast<int32_t>(rect.width() * screen.TwipsPerPixelX()),
-            static_cast<int32_t>(rect.height() * screen.TwipsPerPixelY())};
-    }
+    if (!IsSet(flags.Stat0, Stat0Bits::ExitStarted)) KeepWindowRect();
     FormFunctions::ShowClosingScreen();
     hand.CardUp = 0;
+}
+
+void frmMain::KeepWindowRect() {
+    const QRect rect = isMinimized() ? normalGeometry() : frameGeometry();
+    const ScreenMetrics screen = APIs::CurrentScreen();
+    tableControls.MainWindowRect = {static_cast<int32_t>(rect.left() * screen.TwipsPerPixelX()),
+                                    static_cast<int32_t>(rect.top() * screen.TwipsPerPixelY()),
+                                    static_cast<int32_t>(rect.width() * screen.TwipsPerPixelX()),
+                                    static_cast<int32_t>(rect.height() * screen.TwipsPerPixelY())};
 }
 
 void frmMain::RefreshTable() {

@@ -26,6 +26,9 @@ class frmMain final : public QMainWindow, public TableHost {
     // owner builds a new window at the new scale once the running call has returned.
     void SetRebuildHandler(std::function<void()> handler) { onRebuild_ = std::move(handler); }
 
+    // Keeps the window's normal rectangle in twips, also when it is minimised.
+    void KeepWindowRect();
+
     // Who receives what passes the door: the game flow unless a listener is set.
     void SetGameEntry(GamePlay::GameEntry entry) { gameEntry_ = std::move(entry); }
 

@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
 
     frmMain table;
     KavlorMain::InstallExitRoutine([&table] {
+        table.KeepWindowRect();
         SetBit(flags.Stat0, Stat0Bits::ExitStarted);
         table.Unload();
     });
