@@ -3,6 +3,7 @@
 #include "engine/model/state/flow_state.h"
 #include "engine/model/state/tables.h"
 #include "platform/waits.h"
+#include "render/table_geometry.h"
 #include "render/table_host.h"
 
 void GamePlay::SetDefaultFocus() {
@@ -26,6 +27,27 @@ void Video::AskTwoChoices() {
     GamePlay::SetDefaultFocus();
 }
 
+void Video::AskOk() {
+    TableHost* table = CurrentTable();
+    if (flow.QuitNow || !table) return;
+    ChoiceButton button = table->Choice(1);
+    button.Left = (button.Left + table->Choice(2).Left) / 2;
+    button.Caption = "&OK";
+    button.Visible = true;
+    table->SetChoice(1, button);
+    GamePlay::SetDefaultFocus();
+}
+
+void Video::ResetChoiceButton() {
+    TableHost* table = CurrentTable();
+    if (flow.QuitNow || !table) return;
+    ChoiceButton button = table->Choice(1);
+    button.Visible = false;
+    button.Enabled = true;
+    button.Left = tableGeometry.ChoiceLefts[1];
+    table->SetChoice(1, button);
+}
+
 void Video::HideChoice(int index) {
     TableHost* table = CurrentTable();
     if (flow.QuitNow || !table) return;
@@ -37,6 +59,6 @@ void Video::HideChoice(int index) {
 
 void Video::HideAllChoices() {
     if (flow.QuitNow) return;
-    for (int i = 0; i < 6; ++i) HideChoice(i);
+    for (int i = 0; i < kChoiceButtons; ++i) HideChoice(i);
     APIs::WaitMs(2);
 }

@@ -5,6 +5,7 @@
 
 #include "engine/event_sounds.h"
 #include "engine/game_play.h"
+#include "engine/input_door.h"
 #include "engine/model/exit_routine.h"
 #include "engine/model/game_trace.h"
 #include "engine/model/state/flow_state.h"
@@ -37,17 +38,9 @@ class GameDriver {
     GameDriver(const GameDriver&) = delete;
     GameDriver& operator=(const GameDriver&) = delete;
 
-    // The door: passes a call only while the game waits for the human or a replay
-    // is asked for; some steps take only answer buttons. False when refused.
+    // The main window's door. False when the call was dropped.
     bool Door(int16_t button, int16_t shift, float x = 0, float y = 0) {
-        if (!flow.InputOpen && !IsSet(flags.Stat0, Stat0Bits::ReplayRequested)) return false;
-        if (TakesOnlyButtons(flow.Ptrg) && shift < 100) return false;
-        if (DemoRunning() && shift == 0 && flow.Ptrg > 5) {
-            EndDemo();
-            return true;
-        }
-        Call(button, shift, x, y);
-        return true;
+        return GamePlay::EnterDoor(button, shift, x, y);
     }
     void Click(float x = 0, float y = 0) { Door(1, 0, x, y); }
     void Answer(int choice) { Door(1, static_cast<int16_t>(100 + choice)); }
@@ -83,22 +76,5 @@ class GameDriver {
         settings = {};
         tables = {};
         tableMessages = {};
-    }
-    static bool TakesOnlyButtons(int32_t step) {
-        for (int32_t each : {1000, 1250, 11000, 12000, 13000, 14000}) {
-            if (step == each) return true;
-        }
-        return false;
-    }
-    static bool DemoRunning() {
-        return (settings.Opts1 & (1 << 14)) != 0 ||
-               IsSet(flags.Stat1, Stat1Bits::ComputerDecidesSouth);
-    }
-    static void EndDemo() {
-        settings.Opts1 &= ~(1 << 14);
-        ClearBit(flags.Stat1, Stat1Bits::ComputerDecidesSouth);
-        if (IsSet(flags.Stat2, Stat2Bits::FastMode)) settings.Delay = settings.SavedDelay;
-        ClearBit(flags.Stat2, Stat2Bits::FastMode);
-        SetBit(flags.Stat1, Stat1Bits::RestartRequested);
     }
 };
