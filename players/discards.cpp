@@ -4,8 +4,8 @@
 
 // A plain version until the computer's own discard rules arrive: the lowest card that is
 // not trump, else the lowest card.
-int32_t Logics::Discard(const HandTable& table, int32_t seat, int32_t /*position*/,
-                        int32_t trump, int32_t& out, int32_t /*traceFlag*/) {
+int32_t Logics::Discard(const HandTable& table, int32_t seat, int32_t /*position*/, int32_t trump,
+                        int32_t& out, int32_t /*traceFlag*/) {
     out = -1;
     const int32_t last = (hand.NibCounter & (1 << 28)) != 0 ? 5 : 4;
     const auto& cards = table[static_cast<size_t>(seat)];

@@ -271,10 +271,9 @@ void GamePlay::Step2965(StepCall& call) {
     const int32_t trump = Misc::TrumpSuit();
     const Card thrown = slot == 5 ? PassedCard() : Card{HandSuit(0, slot), HandRank(0, slot)};
     const Card passed = PassedCard();
-    const bool allTrump = HumanTrumpCount(kLeftBower) == 5 &&
-                          CountsAsTrump(passed[0], passed[1], trump, kLeftBower);
-    GoOn(call,
-         CountsAsTrump(thrown[0], thrown[1], trump, kLeftBower) && !allTrump ? 2970 : 2980);
+    const bool allTrump =
+        HumanTrumpCount(kLeftBower) == 5 && CountsAsTrump(passed[0], passed[1], trump, kLeftBower);
+    GoOn(call, CountsAsTrump(thrown[0], thrown[1], trump, kLeftBower) && !allTrump ? 2970 : 2980);
 }
 
 void GamePlay::Step2970(StepCall& call) {

@@ -1,9 +1,10 @@
+#include "players/partners_best.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/model/state/hand_state.h"
 #include "platform/packed_fields.h"
 #include "players/analysis_state.h"
-#include "players/partners_best.h"
 #include "support/hand_text.h"
 
 namespace {

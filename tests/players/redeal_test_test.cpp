@@ -1,3 +1,5 @@
+#include "players/redeal_test.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/model/state/hand_state.h"
@@ -6,7 +8,6 @@
 #include "platform/random_source.h"
 #include "platform/settings/player_settings.h"
 #include "players/analysis_state.h"
-#include "players/redeal_test.h"
 #include "support/hand_text.h"
 
 namespace {
@@ -56,9 +57,8 @@ TEST_F(RedealTest, EachKindNeedsItsOwnOption) {
     // Seat 0 (maker) keeps the hands of seat 1 under test free of the team checks: seat 1
     // is on the other team with nobody alone and no forced call, so it stays a candidate.
     const Case cases[] = {
-        {"9S TS 9D TD 9C", 12, true},  {"9H TS 9D TD 9C", 12, false},
-        {"9H TS 9D TD 9C", 13, true},  {"QH TS QD TD QC", 14, true},
-        {"QH TS QD TD QC", 13, false}, {"AS TS 9D TD 9C", 15, true},
+        {"9S TS 9D TD 9C", 12, true},  {"9H TS 9D TD 9C", 12, false}, {"9H TS 9D TD 9C", 13, true},
+        {"QH TS QD TD QC", 14, true},  {"QH TS QD TD QC", 13, false}, {"AS TS 9D TD 9C", 15, true},
         {"AS KS 9D TD 9C", 15, false},
     };
     for (const Case& c : cases) {
