@@ -1,5 +1,7 @@
 #include "engine/steps/discard_steps.h"
 
+#include <algorithm>
+
 #include "engine/event_sounds.h"
 #include "engine/game_play.h"
 #include "engine/hand_slot_pick.h"
@@ -15,6 +17,7 @@
 #include "engine/steps/pre_play_helpers.h"
 #include "platform/packed_fields.h"
 #include "platform/settings/player_settings.h"
+#include "platform/sound/sound_system.h"
 #include "platform/waits.h"
 #include "players/discards.h"
 #include "players/partners_best.h"
@@ -151,6 +154,7 @@ void GamePlay::Step2718(StepCall& call) {
     Video::AskTwoChoices();
     if (settings.SoundOn) {
         Misc::PlayEventSound(30);
+        APIs::WaitMs(std::max(0, SoundPlayer.GetSoundTime(30)));
     } else {
         APIs::Pause(1);
     }

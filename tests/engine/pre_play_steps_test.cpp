@@ -5,6 +5,7 @@
 
 #include "engine/model/state/statistics.h"
 #include "platform/packed_fields.h"
+#include "platform/random_source.h"
 #include "render/key_labels.h"
 #include "support/game_driver.h"
 #include "support/hand_text.h"
@@ -372,6 +373,69 @@ TEST_F(RedealStepsTest, TheDemoWaitsInsteadOfAskingForOk) {
     Start();
     EXPECT_EQ(flow.Ptrg, 12000);
     EXPECT_GE(game.timing.time.NowMs() - before, static_cast<int64_t>(26000 * settings.Delay));
+}
+
+}  // namespace
+
+namespace {
+
+class CheatingTest : public PrePlayStepsTest {
+  protected:
+    void SetUp() override {
+        PrePlayStepsTest::SetUp();
+        settings.Opts1 = 2 << 6;  // difficult opponents
+        // Zeros: the sorts take their first card as pivot, the cheat is drawn, West goes first.
+        for (int i = 0; i < 400; ++i) source.Push(0.0);
+        InstallRandomSource(&source);
+    }
+    void TearDown() override {
+        InstallRandomSource(nullptr);
+        PrePlayStepsTest::TearDown();
+    }
+    ScriptedRandom source;
+};
+
+TEST_F(CheatingTest, AComputerLonerGetsItsPartnersBestCardWithoutTheRule) {
+    Called(kHearts, 1, 1, 3, "QH");
+    HandText::SetHand(3, "KH JH TC KS 9H");
+    Start();
+    EXPECT_EQ(flow.Ptrg, 10000);
+    EXPECT_TRUE(game.Traced("Computer is Cheating."));
+    EXPECT_TRUE(Holds(1, "RH"));
+}
+
+TEST_F(CheatingTest, TheOpponentsTakeTheBestKittyCard) {
+    Called(kHearts, 0, 7, 3, "QH");
+    HandText::SetHand(3, "KH JD TC KS 9H");
+    Start();
+    EXPECT_EQ(flow.Ptrg, 10000);
+    EXPECT_TRUE(game.Traced("Computer is Cheating."));
+    EXPECT_TRUE(Holds(1, "AH"));
+    // The kitty keeps three cards: the one West gave for the ace is among them.
+    const HandText::Card ace = HandText::ParseCard("AH");
+    for (int entry = kFirstKittyEntry; entry < kFirstKittyEntry + 3; ++entry) {
+        EXPECT_NE(hand.CardsPlayed[static_cast<size_t>(entry)], ace.second * 16 + ace.first);
+    }
+}
+
+TEST_F(CheatingTest, NobodyCheatsAfterAKittySwap) {
+    settings.Opts2 = (1 << 12) | kKittySwap;
+    HandText::SetHand(0, "9C TC 9S TD TS");
+    Called(kHearts, 1, 7, 1, "QH");
+    Start();
+    game.Answer(0);
+    Key(1);
+    Key(2);
+    Key(3);
+    game.Door(1, 104);
+    EXPECT_EQ(flow.Ptrg, 10000);
+    EXPECT_TRUE(game.Traced("Computer is Cheating."));
+    // The kitty still holds exactly the three cards the human gave it.
+    for (const char* given : {"9C", "TC", "9S"}) {
+        const HandText::Card card = HandText::ParseCard(given);
+        const auto kitty = hand.CardsPlayed.begin() + kFirstKittyEntry;
+        EXPECT_NE(std::find(kitty, kitty + 3, card.second * 16 + card.first), kitty + 3) << given;
+    }
 }
 
 }  // namespace
