@@ -169,6 +169,20 @@ TEST_F(PrePlayStepsTest, AHumanDealerWhosePartnerIsAloneDoesNotPickUp) {
     EXPECT_FALSE(Holds(0, "QH"));
 }
 
+TEST_F(PrePlayStepsTest, WithDiscardBeforeBestTheHumanDealerPicksUpFirst) {
+    settings.Opts2 |= kPartnersBest;
+    settings.Opts3 |= 1 << 13;
+    Called(kHearts, 2, 2, 0, "QH");
+    Start();
+    ASSERT_EQ(flow.Ptrg, 2715);
+    EXPECT_EQ(Shown(0), "m53");
+    Key(1);
+    ASSERT_EQ(flow.Ptrg, 2915);
+    EXPECT_TRUE(Holds(0, "QH"));
+    Key(1);
+    EXPECT_EQ(flow.Ptrg, 10000);
+}
+
 TEST_F(PrePlayStepsTest, TheHumanPassesTheBestCardToAComputerLoner) {
     settings.Opts2 |= kPartnersBest;
     Called(kHearts, 2, 2, 1, "QH");
