@@ -1,0 +1,13 @@
+#include "render/hand_drawing.h"
+
+#include "render/table_messages.h"
+
+void Video::DrawHands(int32_t /*mode*/) {}
+
+void Video::DrawDeckBox() {}
+
+void Video::EraseSeatMessages() {
+    for (int32_t code : {1, 3, 4, 5}) EraseMessage(code, -1);
+}
+
+void Video::WipeTrickBox(int32_t /*pattern*/) {}
