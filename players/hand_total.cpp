@@ -47,13 +47,20 @@ struct Cards {
 
 int32_t UpCardWorth(int32_t rank) {
     switch (rank) {
-        case kNine: return 4;
-        case kTen: return 5;
-        case kJack: return 16;
-        case kQueen: return 7;
-        case kKing: return 8;
-        case kAce: return 10;
-        default: return 0;
+        case kNine:
+            return 4;
+        case kTen:
+            return 5;
+        case kJack:
+            return 16;
+        case kQueen:
+            return 7;
+        case kKing:
+            return 8;
+        case kAce:
+            return 10;
+        default:
+            return 0;
     }
 }
 
@@ -117,10 +124,18 @@ int32_t Logics::HandTotal(int32_t seat, int32_t suit) {
         const int32_t r = cards.rank[slot];
         if (s == suit) {
             switch (r) {
-                case kNine: trumps += 4; break;
-                case kTen: trumps += 5; break;
-                case kQueen: trumps += 7; break;
-                case kKing: trumps += right && left && !trumpAce ? 13 : 8; break;
+                case kNine:
+                    trumps += 4;
+                    break;
+                case kTen:
+                    trumps += 5;
+                    break;
+                case kQueen:
+                    trumps += 7;
+                    break;
+                case kKing:
+                    trumps += right && left && !trumpAce ? 13 : 8;
+                    break;
                 case kAce:
                     trumps += right && left && !trumpKing ? 12 : 10;
                     bits |= 1 << 4;
@@ -134,7 +149,8 @@ int32_t Logics::HandTotal(int32_t seat, int32_t suit) {
                     trumps += 16;
                     bits |= 1 << 2;
                     break;
-                default: break;
+                default:
+                    break;
             }
         } else if (r == kAce) {
             const int32_t n = cards.Count(s);
@@ -193,10 +209,18 @@ int32_t Logics::HandTotal(int32_t seat, int32_t suit) {
     if (position == 2 && round == 2 && upSuit < 4 && CardFunctions::IsOtherColor(suit, upSuit)) {
         const bool bold = partnerSeat && (settings.Partner & 2) != 0;
         switch (upRank) {
-            case kJack: total += bold ? 6 : 3; break;
-            case kKing: total += bold ? 4 : 2; break;
-            case kAce: total += bold ? 6 : 3; break;
-            default: total += bold ? 3 : 1; break;
+            case kJack:
+                total += bold ? 6 : 3;
+                break;
+            case kKing:
+                total += bold ? 4 : 2;
+                break;
+            case kAce:
+                total += bold ? 6 : 3;
+                break;
+            default:
+                total += bold ? 3 : 1;
+                break;
         }
     }
     if (!sideAce && count < 3) {

@@ -26,14 +26,22 @@ bool Opt2(int bit) {
 
 int32_t TrumpPoints(int32_t rank) {
     switch (rank) {
-        case 0: return 4;
-        case 1: return 5;
-        case kQueen: return 7;
-        case kKing: return 8;
-        case kAce: return 10;
-        case kLeftBower: return 12;
-        case kRightBower: return 16;
-        default: return 0;
+        case 0:
+            return 4;
+        case 1:
+            return 5;
+        case kQueen:
+            return 7;
+        case kKing:
+            return 8;
+        case kAce:
+            return 10;
+        case kLeftBower:
+            return 12;
+        case kRightBower:
+            return 16;
+        default:
+            return 0;
     }
 }
 
@@ -138,12 +146,21 @@ class Rating {
     void AssumePartnersBest() {
         const int32_t kind = APIs::Nib(settings.Kind, seat_);
         switch (kind) {
-            case 0: points_ += 10; break;
-            case 5: points_ += 7; break;
+            case 0:
+                points_ += 10;
+                break;
+            case 5:
+                points_ += 7;
+                break;
             case 8:
-            case 11: points_ += 5; break;
-            case 14: points_ += 3; break;
-            default: break;
+            case 11:
+                points_ += 5;
+                break;
+            case 14:
+                points_ += 3;
+                break;
+            default:
+                break;
         }
         if ((kind == 0 || kind == 5 || kind == 8) && count_ < 5) {
             ++count_;

@@ -90,11 +90,14 @@ RuleText TextForRule(int32_t code, int32_t seat) {
         return tables.MessageTable[title] + "\n" + line;
     };
     switch (code) {
-        case 0: return {25, "", 1975};
+        case 0:
+            return {25, "", 1975};
         case 1:
-        case 7: return {26, titled(26, name + tables.MessageTable[27]), 2040};
+        case 7:
+            return {26, titled(26, name + tables.MessageTable[27]), 2040};
         case 3:
-        case 8: return {28, titled(28, name + " Must Make " + SuitName(UpSuit()) + "!"), 2040};
+        case 8:
+            return {28, titled(28, name + " Must Make " + SuitName(UpSuit()) + "!"), 2040};
         case 4:
             return {29, titled(29, name + " Must Go Alone in " + SuitName(UpSuit()) + "!"), 2040};
         case 5:
@@ -105,7 +108,8 @@ RuleText TextForRule(int32_t code, int32_t seat) {
             if (!GamePlaySubs::IsHumanSeat(seat)) return {30, "", 2040};
             return {30, titled(30, name + " Must Make " + SuitName(suit) + "!"), 2040};
         }
-        default: return {0, "", 2000};
+        default:
+            return {0, "", 2000};
     }
 }
 
@@ -299,9 +303,12 @@ void GamePlay::Step2041(StepCall& call) {
     Video::EraseMessage(12, -1);
     Video::HideChoice(1);
     switch (RuleCode()) {
-        case 1: return AnswerTaken(call, 2060);
-        case 4: return AnswerTaken(call, 2500);
-        default: return AnswerTaken(call, 2050);
+        case 1:
+            return AnswerTaken(call, 2060);
+        case 4:
+            return AnswerTaken(call, 2500);
+        default:
+            return AnswerTaken(call, 2050);
     }
 }
 

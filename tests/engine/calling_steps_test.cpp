@@ -7,7 +7,6 @@
 
 namespace {
 
-
 class CallingStepsTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -149,6 +148,20 @@ TEST_F(CallingStepsTest, AStuckComputerDealerWithNothingToNameThrowsIn) {
     EXPECT_TRUE(game.Traced("East Can NOT call Trump."));
     EXPECT_TRUE(game.Traced("Everyone Passed."));
     EXPECT_FALSE(game.Traced("Player 3 MUST call trump."));
+}
+
+TEST_F(CallingStepsTest, AComputerDealerUnderJacksTheBossGoesAlone) {
+    settings.Opts2 = 1 << 25;
+    tables.MessageTable[29] = "Boss rule";
+    HandText::SetHand(0, "9C TC 9S KD QD");
+    StartCalling("JH", 1);
+    ASSERT_EQ(flow.Ptrg, 1985);
+    game.Answer(2);
+    EXPECT_TRUE(game.Traced("Player 1 MUST go Alone due to rule 4."));
+    EXPECT_TRUE(game.Traced("West FORCED to call Hearts Trump & Going Alone!"));
+    EXPECT_EQ(hand.ForcedCallText, "Boss rule\nWest Must Go Alone in Hearts!");
+    EXPECT_EQ(Field(3), 1);
+    EXPECT_EQ(flow.Ptrg, 2700);
 }
 
 TEST_F(CallingStepsTest, TheHumanTradesThreeOfAKindForTheKitty) {

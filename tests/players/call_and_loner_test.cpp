@@ -1,5 +1,5 @@
-#include "engine/model/state/tables.h"
 #include "calling_fixture.h"
+#include "engine/model/state/tables.h"
 #include "players/call_trump.h"
 #include "players/loner_rating.h"
 
