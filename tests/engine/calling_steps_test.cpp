@@ -164,6 +164,16 @@ TEST_F(CallingStepsTest, AComputerDealerUnderJacksTheBossGoesAlone) {
     EXPECT_EQ(flow.Ptrg, 2700);
 }
 
+TEST_F(CallingStepsTest, AnUnnamedJokerTurnedUpLeavesRoundOneWithNothingToOrder) {
+    settings.Opts2 = 1 << 19;
+    HandText::SetHand(0, "9C TC 9S KD QD");
+    StartCalling("BJ");
+    EXPECT_FALSE(flow.QuitNow);
+    EXPECT_TRUE(game.boxes.shown().empty());
+    EXPECT_TRUE(game.Traced("Starting 2nd Round for trump calling."));
+    EXPECT_EQ(flow.Ptrg, 1985);
+}
+
 TEST_F(CallingStepsTest, TheHumanTradesThreeOfAKindForTheKitty) {
     settings.Opts2 = 1 << 21;
     HandText::SetHand(0, "QH QD QC 9S TS");
