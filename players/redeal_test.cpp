@@ -3,7 +3,7 @@
 #include "engine/model/card_codes.h"
 #include "engine/model/hand_queries.h"
 #include "engine/model/hand_words.h"
-#include "engine/model/human_seat.h"
+#include "engine/model/calling_rules.h"
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "platform/packed_fields.h"

@@ -1,5 +1,7 @@
 #include "render/table_geometry.h"
 
+#include "render/cards/card_size_table.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -38,18 +40,15 @@ BoxRect Scaled(const BoxRect& box, float s) {
 
 }  // namespace
 
-CardSizes FormFunctions::DesignCardSizes(int resolution) {
-    static constexpr std::array<CardSizes, 4> kSizes{{
-        {96, 138, 48, 69},
-        {119, 172, 48, 69},
-        {143, 206, 62, 89},
-        {181, 261, 62, 89},
-    }};
-    return kSizes[static_cast<size_t>(std::clamp(resolution, 1, 4) - 1)];
+CardPixelSizes FormFunctions::DesignCardSizes(int resolution) {
+    const int r = std::clamp(resolution, 1, 4);
+    const auto card = CardSizes::KindSize(CardSizes::kCard, r);
+    const auto trick = CardSizes::KindSize(CardSizes::kTrick, r);
+    return {card.width, card.height, trick.width, trick.height};
 }
 
 TableLayout FormFunctions::LayOutTable(float s, int32_t band, int32_t bandWidth,
-                                       const CardSizes& cards, int32_t opts1, int32_t opts4) {
+                                       const CardPixelSizes& cards, int32_t opts1, int32_t opts4) {
     TableLayout out;
     TableGeometry& g = out.Geometry;
     out.ChoiceFontSize = Round(14.0 * s + 0.3);

@@ -46,7 +46,7 @@ struct TableGeometry {
 inline TableGeometry tableGeometry;
 
 // Card and trick-card sizes in pixels at the resolution the layout uses.
-struct CardSizes {
+struct CardPixelSizes {
     int CardWidth = 0;
     int CardHeight = 0;
     int TrickWidth = 0;
@@ -64,9 +64,9 @@ struct TableLayout {
 
 namespace FormFunctions {
 // The sizes of the built-in card images at a resolution 1-4.
-CardSizes DesignCardSizes(int resolution);
+CardPixelSizes DesignCardSizes(int resolution);
 // The layout for ScaleFactor s, band, BandWidth and the option words in effect.
-TableLayout LayOutTable(float s, int32_t band, int32_t bandWidth, const CardSizes& cards,
+TableLayout LayOutTable(float s, int32_t band, int32_t bandWidth, const CardPixelSizes& cards,
                         int32_t opts1, int32_t opts4);
 // LayOutTable for the current scale and settings; also records tableGeometry.
 TableLayout LayOutCurrentTable();

@@ -13,7 +13,8 @@
 #include "platform/random_source.h"
 #include "platform/settings/player_settings.h"
 #include "platform/waits.h"
-#include "players/discards.h"
+#include "players/discard.h"
+#include "players/kitty_decisions.h"
 #include "players/partners_best.h"
 #include "render/hand_drawing.h"
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // A table of four hands: seat 0-3, slot 0-5, plane 0 suit / 1 rank.
 using HandTable = std::array<std::array<std::array<int32_t, 2>, 6>, 4>;
@@ -68,6 +69,11 @@ struct HandState {
     // Entries 0/2 suit and rank of the card that ended in the partner's hand,
     // 1/3 those of the partner's best card the loner kept; -1 when none.
     std::array<std::array<int32_t, 2>, 2> TradedBest{{{-1, -1}, {-1, -1}}};
+
+    // The total the calling logic gave for the call just made.
+    int32_t CallTotal = 0;
+    // The forced-call message of the last computer-side rule check, shown to the human.
+    std::string ForcedCallText;
 
     bool operator==(const HandState&) const = default;
 };
