@@ -69,6 +69,9 @@ struct HandState {
     // 1/3 those of the partner's best card the loner kept; -1 when none.
     std::array<std::array<int32_t, 2>, 2> TradedBest{{{-1, -1}, {-1, -1}}};
 
+    // The cards dealt face up to choose the first dealer, rank × 16 + suit.
+    std::array<int32_t, 26> FirstDealerCards{};
+
     bool operator==(const HandState&) const = default;
 };
 
