@@ -40,7 +40,8 @@ void ResetHandWords() {
     hand.SutShownInf = 0;
     hand.SutLedInf = kNewHandSuitWord;
     hand.SutOffInf = kNewHandSuitWord;
-    for (const int32_t bit : {Stat2Bits::MustCall, Stat2Bits::MustGoAlone, Stat2Bits::SeatSwapsKitty})
+    for (const int32_t bit :
+         {Stat2Bits::MustCall, Stat2Bits::MustGoAlone, Stat2Bits::SeatSwapsKitty})
         ClearBit(flags.Stat2, bit);
     ClearBit(flags.Stat0, Stat0Bits::KittyKnown);
 }
@@ -141,7 +142,8 @@ void GamePlaySubs::DealHand(int development) {
     hand.GenInf = Misc::Set3Bits(hand.GenInf, CardFunctions::Wrap4(hand.DealerCounter), 4);
     if (IsSet(flags.Stat2, Stat2Bits::ReloadHandFromLog)) ReloadFromLog(development);
     for (size_t seat = 0; seat < 4; ++seat) {
-        for (size_t slot = 0; slot < 5; ++slot) hand.DealtHands[seat][slot] = hand.Hands[seat][slot];
+        for (size_t slot = 0; slot < 5; ++slot)
+            hand.DealtHands[seat][slot] = hand.Hands[seat][slot];
     }
     hand.Tricks = kNewHandTricks;
     hand.NibCounter = 0;
@@ -156,23 +158,26 @@ void GamePlaySubs::ResetHandForReplay() {
     hand.SutOutInf = 0;
     hand.SutShownInf = 0;
     int32_t up = hand.CardUp;
-    if (APIs::Nib(up, 1) == CardFunctions::kRightBower) up = Misc::NibSet(up, CardFunctions::kJack, 1);
+    if (APIs::Nib(up, 1) == CardFunctions::kRightBower)
+        up = Misc::NibSet(up, CardFunctions::kJack, 1);
     // A joker re-marked once trump was fixed goes back to its own rank too.
-    if (APIs::Nib(up, 1) == CardFunctions::kTopJoker) up = Misc::NibSet(up, CardFunctions::kJoker, 1);
+    if (APIs::Nib(up, 1) == CardFunctions::kTopJoker)
+        up = Misc::NibSet(up, CardFunctions::kJoker, 1);
     up = Misc::NibSet(up, 0, 2);
     up = Misc::NibSet(up, 7, 3);
     up = Misc::NibSet(up, 7, 4);
     up = Misc::NibSet(up, 0, 5);
     up = Misc::NibSet(up, 9, 6);
     hand.CardUp = up & ~((1 << 28) | (1 << 29) | (1 << 30));
-    for (const int32_t bit :
-         {Stat2Bits::MustCall, Stat2Bits::MustGoAlone, Stat2Bits::SeatSwapsKitty, Stat2Bits::FastMode})
+    for (const int32_t bit : {Stat2Bits::MustCall, Stat2Bits::MustGoAlone,
+                              Stat2Bits::SeatSwapsKitty, Stat2Bits::FastMode})
         ClearBit(flags.Stat2, bit);
     hand.NibCounter = 0;
     hand.LoopSaver = 0;
     hand.CardsPlayedCount = 0;
     for (size_t seat = 0; seat < 4; ++seat) {
-        for (size_t slot = 0; slot < 5; ++slot) hand.Hands[seat][slot] = hand.DealtHands[seat][slot];
+        for (size_t slot = 0; slot < 5; ++slot)
+            hand.Hands[seat][slot] = hand.DealtHands[seat][slot];
     }
     for (size_t i = 0; i < hand.CardsPlayed.size(); ++i) {
         if (i >= kFirstKittyEntry && i < kKittyCopyEntry) {

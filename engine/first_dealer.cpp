@@ -72,10 +72,12 @@ int32_t DealFaceUp(int32_t deckSize, int32_t decidingRank) {
     hand.FirstDealerCards.fill(0);
     for (int32_t count = 0; count < static_cast<int32_t>(hand.FirstDealerCards.size());) {
         if (Stopped()) return 0;
-        const Card card = count < kRandomDraws ? RandomCard(deck, deckSize) : ScannedCard(deck, deckSize);
+        const Card card =
+            count < kRandomDraws ? RandomCard(deck, deckSize) : ScannedCard(deck, deckSize);
         if (card.rank < 0) break;
         MarkOut(deck, card);
-        const int32_t suit = card.rank == CardFunctions::kJoker ? CardFunctions::kJokerSuit : card.suit;
+        const int32_t suit =
+            card.rank == CardFunctions::kJoker ? CardFunctions::kJokerSuit : card.suit;
         hand.FirstDealerCards[static_cast<size_t>(count)] = card.rank * 16 + suit;
         ++count;
         if (card.rank == decidingRank) return count;
@@ -131,7 +133,8 @@ int32_t GamePlaySubs::ChooseFirstDealer() {
     Video::EraseMessage(1);
     Video::EraseMessage(2);
     const int32_t seat = count % 4;
-    Video::ShowMessageTimed(1, settings.PlayerNames[static_cast<size_t>(seat)] + tables.MessageTable[17], 9.0);
+    Video::ShowMessageTimed(
+        1, settings.PlayerNames[static_cast<size_t>(seat)] + tables.MessageTable[17], 9.0);
     Video::ClearTableParts(kTrickBoxPart);
     SetTrickBoxVisible(false);
     return seat;

@@ -107,7 +107,8 @@ bool TakeLine(std::string_view line, LoggedHand& logged) {
         const auto values = IntegerList(line.substr(7));
         if (!values || values->size() != 41 || values->back() != 99) return false;
         std::array<Card, 20> cards{};
-        for (size_t i = 0; i < cards.size(); ++i) cards[i] = {(*values)[2 * i], (*values)[2 * i + 1]};
+        for (size_t i = 0; i < cards.size(); ++i)
+            cards[i] = {(*values)[2 * i], (*values)[2 * i + 1]};
         logged.hands = cards;
         return true;
     }
@@ -130,7 +131,8 @@ bool WholeDeal(const LoggedHand& logged, bool withJoker) {
     std::array<std::array<bool, 4>, 7> seen{};
     for (const Card& card : cards) {
         if (!ValidCard(card)) return false;
-        const size_t suit = card.suit == CardFunctions::kJokerSuit ? 0 : static_cast<size_t>(card.suit);
+        const size_t suit =
+            card.suit == CardFunctions::kJokerSuit ? 0 : static_cast<size_t>(card.suit);
         bool& mark = seen[static_cast<size_t>(card.rank)][suit];
         if (mark) return false;
         mark = true;
@@ -146,8 +148,9 @@ bool Valid(const LoggedHand& logged) {
 }
 
 int32_t KittyEntry(int32_t logged) {
-    return Misc::NibSet(Misc::NibSet(Misc::NibSet(0, APIs::Nib(logged, 0), 0), APIs::Nib(logged, 1), 1),
-                        kKittySeatCode, 3);
+    return Misc::NibSet(
+        Misc::NibSet(Misc::NibSet(0, APIs::Nib(logged, 0), 0), APIs::Nib(logged, 1), 1),
+        kKittySeatCode, 3);
 }
 
 void TakeDealer(int32_t dealer) {
@@ -168,7 +171,8 @@ void Apply(const LoggedHand& logged) {
     const bool withJoker = (settings.Opts2 & kJokerInDeck) != 0;
     for (size_t i = 0; i < 4; ++i) {
         const size_t entry = kFirstKittyEntry + i;
-        hand.CardsPlayed[entry] = i < 3 || withJoker ? KittyEntry(played[entry]) : kEmptyPlayedEntry;
+        hand.CardsPlayed[entry] =
+            i < 3 || withJoker ? KittyEntry(played[entry]) : kEmptyPlayedEntry;
         hand.CardsPlayed[kKittyCopyEntry + i] = hand.CardsPlayed[entry];
     }
     for (size_t i = 0; i < logged.hands->size(); ++i) {

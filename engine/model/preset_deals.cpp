@@ -52,7 +52,8 @@ void Place(int32_t seat, const Layout& layout) {
     for (size_t slot = 0; slot < layout.size(); ++slot) {
         slots[slot][kSuitPlane] = layout[slot].suit;
         slots[slot][kRankPlane] = layout[slot].rank;
-        hand.DeckTable[static_cast<size_t>(layout[slot].rank)][static_cast<size_t>(layout[slot].suit)] = 0;
+        hand.DeckTable[static_cast<size_t>(layout[slot].rank)]
+                      [static_cast<size_t>(layout[slot].suit)] = 0;
     }
 }
 

@@ -71,9 +71,9 @@ int32_t RandomFirstDealer() {
     APIs::Pause(13.0);
     Video::EraseMessage(12);
     Video::EraseMessage(13);
-    Video::ShowMessageTimed(Misc::PlusTwoOrOne(seat),
-                            settings.PlayerNames[static_cast<size_t>(seat)] + tables.MessageTable[17],
-                            11.0);
+    Video::ShowMessageTimed(
+        Misc::PlusTwoOrOne(seat),
+        settings.PlayerNames[static_cast<size_t>(seat)] + tables.MessageTable[17], 11.0);
     return seat;
 }
 
@@ -82,7 +82,8 @@ std::optional<int32_t> FirstJackDealer(int32_t opts3) {
     GamePlaySubs::ShuffleAnnounce();
     const bool playersChanged = IsSet(flags.Stat0, Stat0Bits::PlayersChanged);
     if (!playersChanged) APIs::Pause(1.0);
-    Misc::Trace((opts3 & kFirstJokerDeals) != 0 ? "First Joker Deals First" : "First Jack Deals First");
+    Misc::Trace((opts3 & kFirstJokerDeals) != 0 ? "First Joker Deals First"
+                                                : "First Jack Deals First");
     const int32_t seat = GamePlaySubs::ChooseFirstDealer();
     if (playersChanged) {
         Video::MessageSeries("Changed Players...", 4, 0.8);
@@ -97,7 +98,8 @@ std::optional<int32_t> FirstJackDealer(int32_t opts3) {
 void GamePlay::ReviewHand(bool& KeepRunning, bool& InputCue) {
     DefaultPointer();
     if (TableHost* table = CurrentTable()) table->RefreshTable();
-    if (!IsSet(flags.Stat0, Stat0Bits::ReplayRequested) || IsSet(flags.Stat0, Stat0Bits::ReplayRunning)) {
+    if (!IsSet(flags.Stat0, Stat0Bits::ReplayRequested) ||
+        IsSet(flags.Stat0, Stat0Bits::ReplayRunning)) {
         if (flow.Ptrg != 1010) return;
         SetTag(4, "");
         Misc::Trace("Check for Review one last time");
@@ -162,8 +164,9 @@ void GamePlay::Step6(StepCall& call) {
 
 void GamePlay::Step25(StepCall& call) {
     Misc::Trace("Starting New Game.");
-    Misc::Trace("Opts1=" + std::to_string(settings.Opts1) + ", Opts2=" + std::to_string(settings.Opts2) +
-                ", Opts3=" + std::to_string(settings.Opts3) + ", Opts4=" + std::to_string(settings.Opts4));
+    Misc::Trace(
+        "Opts1=" + std::to_string(settings.Opts1) + ", Opts2=" + std::to_string(settings.Opts2) +
+        ", Opts3=" + std::to_string(settings.Opts3) + ", Opts4=" + std::to_string(settings.Opts4));
     flow.GameStartOpts3 = settings.Opts3;
     GoOn(call, 50);
 }

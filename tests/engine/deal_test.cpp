@@ -1,10 +1,11 @@
+#include "engine/deal.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <utility>
 #include <vector>
 
-#include "engine/deal.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
@@ -33,7 +34,8 @@ class DealTest : public ::testing::Test {
     static std::vector<Card> DealtCards(bool withJoker) {
         std::vector<Card> cards;
         for (const auto& seat : hand.Hands) {
-            for (size_t slot = 0; slot < 5; ++slot) cards.emplace_back(seat[slot][0], seat[slot][1]);
+            for (size_t slot = 0; slot < 5; ++slot)
+                cards.emplace_back(seat[slot][0], seat[slot][1]);
         }
         cards.emplace_back(APIs::Nib(hand.CardUp, 0), APIs::Nib(hand.CardUp, 1));
         for (int i = 0; i < (withJoker ? 4 : 3); ++i) {
@@ -60,7 +62,8 @@ class DealTest : public ::testing::Test {
         }
         ASSERT_EQ(jokers, withJoker ? 1 : 0);
         for (int i = 0; i < 4; ++i)
-            ASSERT_EQ(hand.CardsPlayed[kKittyCopyEntry + i], hand.CardsPlayed[kFirstKittyEntry + i]);
+            ASSERT_EQ(hand.CardsPlayed[kKittyCopyEntry + i],
+                      hand.CardsPlayed[kFirstKittyEntry + i]);
         if (!withJoker) {
             ASSERT_EQ(hand.CardsPlayed[24], kEmptyPlayedEntry);
         }

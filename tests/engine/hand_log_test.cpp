@@ -1,3 +1,5 @@
+#include "engine/hand_log.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "engine/deal.h"
-#include "engine/hand_log.h"
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "platform/atomic_file.h"
@@ -85,7 +86,8 @@ TEST_F(HandLogTest, TheLinesFollowTheFormat) {
     EXPECT_EQ(std::count(hands.begin(), hands.end(), ','), 40);
     EXPECT_EQ(std::count(hands.begin(), hands.end(), ' '), 1 + 20 + 38 + 1);
     EXPECT_EQ(hands.find('-'), std::string::npos);
-    EXPECT_EQ(Lines(Misc::HandLogText(Misc::kErrorLogMode))[0].rfind("Error in MainLogic. ", 0), 0u);
+    EXPECT_EQ(Lines(Misc::HandLogText(Misc::kErrorLogMode))[0].rfind("Error in MainLogic. ", 0),
+              0u);
 }
 
 TEST_F(HandLogTest, AWrittenHandIsDealtAgainFromTheLog) {

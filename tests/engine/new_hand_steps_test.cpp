@@ -47,9 +47,10 @@ TEST_F(NewHandStepsTest, EachFirstDealerRuleReachesADealtHand) {
         int32_t opts3;
         std::string line;
     };
-    for (const Rule& rule : {Rule{0, "First Jack Deals First"}, Rule{kFirstJokerDeals, "First Joker Deals First"},
-                             Rule{kRandomFirstDealer, "Determine who Deals First"},
-                             Rule{kHumanDealsFirst, "Human Deals First"}}) {
+    for (const Rule& rule :
+         {Rule{0, "First Jack Deals First"}, Rule{kFirstJokerDeals, "First Joker Deals First"},
+          Rule{kRandomFirstDealer, "Determine who Deals First"},
+          Rule{kHumanDealsFirst, "Human Deals First"}}) {
         SCOPED_TRACE(rule.line);
         hand = {};
         game.trace.clear();
