@@ -14,7 +14,7 @@ std::string ErrorLogPath();
 // The whole log text of the hand in play; lines end in CR LF.
 std::string HandLogText(int mode);
 // Mode 1 the error log, any other the analysis log. A file that cannot be written
-// is reported on the status line.
+// is reported on the status line (the trace).
 void WriteHandLog(int mode);
 // Takes the hand from the analysis log, or else the error log, into the hand in play.
 // False, with nothing changed, when neither exists or the one found is not a whole

@@ -3,16 +3,14 @@
 #include <string>
 
 #include "engine/hand_log.h"
+#include "engine/model/game_trace.h"
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "platform/atomic_file.h"
 #include "platform/paths.h"
 #include "platform/settings/player_settings.h"
-#include "render/table_messages.h"
 
 namespace {
-
-constexpr int32_t kStatusLine = -99;
 
 std::string NumberLine(const std::string& label, int32_t value) {
     return label + (value < 0 ? "" : " ") + std::to_string(value) + " \r\n";
@@ -89,5 +87,5 @@ std::string Misc::HandLogText(int mode) {
 void Misc::WriteHandLog(int mode) {
     const std::string path = mode == kErrorLogMode ? ErrorLogPath() : AnalysisLogPath();
     if (!WriteFileAtomically(path, HandLogText(mode)))
-        Video::DrawMessage(kStatusLine, "The hand could not be written to " + path);
+        Misc::Trace("The hand could not be written to " + path);
 }

@@ -1,4 +1,5 @@
 #include "engine/hand_log.h"
+#include "engine/model/game_trace.h"
 
 #include <gtest/gtest.h>
 
@@ -201,9 +202,14 @@ TEST_F(HandLogTest, TheLogIsFoundIgnoringCaseAndTheErrorLogServesWhenAlone) {
 }
 
 TEST_F(HandLogTest, AnUnwritableFolderIsReportedAndTheGameGoesOn) {
+    std::vector<std::string> status;
+    Misc::InstallTraceSink([&](std::string_view line) { status.emplace_back(line); });
     paths.DataFolder = folder.File("missing/deeper");
     Misc::WriteHandLog(Misc::kErrorLogMode);
+    Misc::InstallTraceSink({});
     EXPECT_TRUE(boxes.shown().empty());
+    ASSERT_EQ(status.size(), 1u);
+    EXPECT_EQ(status[0], "The hand could not be written to " + Misc::ErrorLogPath());
 }
 
 }  // namespace
