@@ -12,6 +12,7 @@
 #include "platform/packed_fields.h"
 #include "platform/random_source.h"
 #include "platform/settings/player_settings.h"
+#include "platform/sound/sound_system.h"
 #include "support/scripted_message_boxes.h"
 #include "support/virtual_timing.h"
 
@@ -167,6 +168,25 @@ TEST_F(DealTest, TheFirstDealerDealAlwaysEndsAtAJack) {
         ASSERT_LT(count, 21);
         ASSERT_EQ(seat, (count + 1) % 4);
     }
+}
+
+TEST_F(DealTest, CardSoundsAndTheShuffleTakeTheirTimes) {
+    const auto elapsed = [&](auto action) {
+        const int64_t start = timing.time.NowMs();
+        action();
+        return timing.time.NowMs() - start;
+    };
+    EXPECT_EQ(elapsed([] { GamePlaySubs::PlayCardSound(1); }), 0);
+    EXPECT_EQ(elapsed([] { GamePlaySubs::ShuffleAnnounce(); }), 1100);
+    settings.SoundOn = true;
+    // A sound of unknown length plays without a wait.
+    EXPECT_EQ(elapsed([] { GamePlaySubs::PlayCardSound(1); }), 0);
+    SoundPlayer.SetSoundTime(0);
+    // A sound of no length is not played: its pause is taken, scaled by Delay.
+    EXPECT_EQ(elapsed([] { GamePlaySubs::PlayCardSound(0); }), 113);
+    EXPECT_EQ(elapsed([] { GamePlaySubs::PlayCardSound(1); }), 125);
+    SoundPlayer = SoundSystem();
+    EXPECT_EQ(elapsed([] { GamePlaySubs::ShuffleAnnounce(); }), 1300);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "engine/hand_log.h"
-#include "engine/model/game_trace.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "engine/deal.h"
+#include "engine/model/game_trace.h"
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "platform/atomic_file.h"
