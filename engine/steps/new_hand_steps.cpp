@@ -60,8 +60,14 @@ bool LoneHand() {
     return Misc::GenInfField3() != CardFunctions::kNoSeat;
 }
 
+// A lone hand gave the review button another caption; it gets its own back.
 void RestoreReviewButton() {
-    if (LoneHand()) Video::ShowChoice(5, tables.MessageTable[47], 0);
+    if (!LoneHand()) return;
+    if (TableHost* table = CurrentTable()) {
+        ChoiceButton button = table->Choice(5);
+        button.Caption = tables.MessageTable[47];
+        table->SetChoice(5, button);
+    }
 }
 
 int32_t RandomFirstDealer() {
