@@ -4,11 +4,14 @@
 #include <string>
 #include <utility>
 
+#include "engine/deal.h"
+#include "engine/hand_log.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/hand_words.h"
 #include "platform/packed_fields.h"
 #include "platform/random_source.h"
 #include "support/game_driver.h"
+#include "support/temp_data_folder.h"
 
 namespace {
 
@@ -142,6 +145,23 @@ TEST_F(NewHandStepsTest, TheReplayQuestionIsDrawnOnceWithinHalfASecond) {
     game.timing.time.Advance(600);
     game.PressReplay();
     EXPECT_NE(flow.ReplayAskTime, asked);
+}
+
+TEST_F(NewHandStepsTest, ANewGameCanDealTheLoggedHandWithItsDealer) {
+    TempDataFolder folder;
+    GamePlaySubs::DealHand(0);
+    GamePlaySubs::DealHand(0);
+    GamePlaySubs::DealHand(0);
+    const HandState logged = hand;
+    Misc::WriteHandLog(Misc::kAnalysisLogMode);
+    hand = {};
+    SetBit(flags.Stat2, Stat2Bits::ReloadHandFromLog);
+    StartGame();
+    EXPECT_EQ(hand.Hands, logged.Hands);
+    EXPECT_EQ(Misc::DealerSeat(), 2);
+    EXPECT_FALSE(IsSet(flags.Stat2, Stat2Bits::ReloadHandFromLog));
+    EXPECT_TRUE(IsSet(flags.Stat2, Stat2Bits::HandReloaded));
+    EXPECT_TRUE(game.boxes.shown().empty());
 }
 
 }  // namespace
