@@ -2,12 +2,16 @@
 
 #include "render/table_messages.h"
 
+void Video::DrawDealtHands() {}
 void Video::DrawHands(int32_t /*mode*/) {}
-
 void Video::DrawDeckBox() {}
+void Video::DrawHandReview() {}
+void Video::DrawFirstDealerCard(int32_t, int32_t, int32_t) {}
 
 void Video::EraseSeatMessages() {
     for (int32_t code : {1, 3, 4, 5}) EraseMessage(code, -1);
 }
 
 void Video::WipeTrickBox(int32_t /*pattern*/) {}
+
+void CardFunctions::DrawTrickPiles(int32_t) {}

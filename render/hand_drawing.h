@@ -2,12 +2,24 @@
 
 #include <cstdint>
 
-// Drawing of the hands and the deck box. Minimal until the table's card drawing lands.
+// The hands, the deck box, the tricks-taken piles and the review of the last hand.
+// Minimal until the table's card drawing lands: the game flow already calls them.
 namespace Video {
-void DrawHands(int32_t mode);
+// Draws the four hands with the deal sequence.
+void DrawDealtHands();
+// Redraws the hands as they stand.
+void DrawHands(int32_t mode = 0);
 void DrawDeckBox();
+// The review of the hand just played.
+void DrawHandReview();
+// A card dealt face up to a seat in the trick box while the first dealer is chosen.
+void DrawFirstDealerCard(int32_t seat, int32_t suit, int32_t rank);
 // Wipes the message places of the four seats (codes 1, 3, 4, 5).
 void EraseSeatMessages();
 // Wipes the trick box and puts it back in its place.
 void WipeTrickBox(int32_t pattern);
 }  // namespace Video
+
+namespace CardFunctions {
+void DrawTrickPiles(int32_t code);
+}  // namespace CardFunctions

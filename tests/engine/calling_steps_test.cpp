@@ -91,9 +91,9 @@ TEST_F(CallingStepsTest, EveryonePassesAndTheSameDealerDealsAgain) {
     EXPECT_EQ(hand.CardsPlayed[0], 0 | (0 << 4) | (4 << 12));
     game.Answer(2);
     EXPECT_TRUE(game.Traced("Everyone Passed."));
-    EXPECT_TRUE(IsSet(flags.Stat0, Stat0Bits::EveryonePassed));
-    EXPECT_EQ(hand.DealerCounter, 4);
-    EXPECT_EQ(flow.Ptrg, 1000);
+    // The next hand is dealt by the same dealer: the counter was set back before the deal.
+    EXPECT_TRUE(game.Traced("Start of new HAND"));
+    EXPECT_EQ(hand.DealerCounter, 5);
 }
 
 TEST_F(CallingStepsTest, TheStuckHumanDealerWithOnlyTheTurnedDownSuitThrowsIn) {

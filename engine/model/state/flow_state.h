@@ -16,6 +16,10 @@ struct FlowState {
     int32_t LastKeyCode = 0;
     // The millisecond clock when the slowpoke reminder was last armed.
     int32_t SlowpokeStart = 0;
+    // Opts3 as it stood when the game started: the first-dealer rule of this game.
+    int32_t GameStartOpts3 = 0;
+    // The millisecond clock when the replay question was last drawn.
+    int32_t ReplayAskTime = 0;
 
     bool operator==(const FlowState&) const = default;
 };

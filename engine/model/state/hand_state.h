@@ -74,6 +74,8 @@ struct HandState {
     int32_t CallTotal = 0;
     // The forced-call message of the last computer-side rule check, shown to the human.
     std::string ForcedCallText;
+    // The cards dealt face up to choose the first dealer, rank × 16 + suit.
+    std::array<int32_t, 26> FirstDealerCards{};
 
     bool operator==(const HandState&) const = default;
 };

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+// The fixed parts of the table besides the hands: clearing them, the titles, the
+// score corners and the player names.
+namespace Video {
+// Clears the table parts whose bits are set in mask (255 all of them).
+void ClearTableParts(int32_t mask);
+void DrawTableTitles();
+// Both score corners.
+void DrawScoreCorners();
+void DrawPlayerNames();
+}  // namespace Video
