@@ -1,0 +1,3 @@
+#include "render/key_numbers.h"
+
+void Video::DrawKeyLabels() {}
