@@ -7,12 +7,12 @@
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "engine/model/suit_knowledge.h"
-#include "players/analysis_state.h"
-#include "players/hand_dump_hook.h"
-#include "players/trick_rules.h"
 #include "platform/message_boxes.h"
 #include "platform/packed_fields.h"
 #include "platform/random_source.h"
+#include "players/analysis_state.h"
+#include "players/hand_dump_hook.h"
+#include "players/trick_rules.h"
 
 namespace {
 
@@ -88,8 +88,8 @@ bool MiddleTrumpChoice(const TrickContext& c, int32_t& result) {
 
 bool TrickFourTwoCards(const TrickContext& c, int32_t& result) {
     if (c.Trumps() == 2) {
-        const bool blocked = c.partner != c.maker || c.rightGone || c.leftGone ||
-                             !c.HoldsBower() || (c.seat == c.upHolder && c.upBecameRight);
+        const bool blocked = c.partner != c.maker || c.rightGone || c.leftGone || !c.HoldsBower() ||
+                             (c.seat == c.upHolder && c.upBecameRight);
         if (!blocked) return Choose(result, Highest(c, c.trump), 35);
         return false;
     }
@@ -270,7 +270,8 @@ bool TrumpIn(const TrickContext& c, int32_t& result) {
         if (c.partnerWinning) return ChooseDiscard(c, result, 24);
         if (c.trumped) {
             const int32_t t = HighestTrumpInTrick(c);
-            if (RankAt(c, Highest(c, c.trump)) > t) return Choose(result, Higher(c, c.trump, t), 22);
+            if (RankAt(c, Highest(c, c.trump)) > t)
+                return Choose(result, Higher(c, c.trump, t), 22);
             return ChooseDiscard(c, result, 25);
         }
         int32_t reason = 23;
@@ -292,7 +293,8 @@ bool CannotFollow(const TrickContext& c, int32_t& result) {
     if (c.Trumps() > 0 && c.led != c.trump) return TrumpIn(c, result);
     if (c.lone == c.next || c.lone == c.previous) {
         for (int32_t suit = 0; suit <= 3; ++suit) {
-            if (suit != c.trump && KnownOut(c.lone, suit) && c.counts[static_cast<size_t>(suit)] > 0)
+            if (suit != c.trump && KnownOut(c.lone, suit) &&
+                c.counts[static_cast<size_t>(suit)] > 0)
                 return Choose(result, Lowest(c, suit), 82);
         }
     }

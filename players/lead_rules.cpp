@@ -6,12 +6,12 @@
 #include "engine/model/played_cards.h"
 #include "engine/model/state/hand_state.h"
 #include "engine/model/suit_knowledge.h"
-#include "players/analysis_state.h"
-#include "players/tie_break.h"
-#include "players/trick_rules.h"
 #include "platform/packed_fields.h"
 #include "platform/random_source.h"
 #include "platform/settings/player_settings.h"
+#include "players/analysis_state.h"
+#include "players/tie_break.h"
+#include "players/trick_rules.h"
 
 namespace {
 
@@ -52,8 +52,7 @@ int32_t PlayedEntryRank(int32_t i) {
 
 // Sets result to an off-suit card of the target rank (ace 5, king 4) when one is
 // worth leading; true when a card was chosen.
-bool PickLeadCandidate(const TrickContext& c, const LeadFlags& f, int32_t target,
-                       int32_t& result) {
+bool PickLeadCandidate(const TrickContext& c, const LeadFlags& f, int32_t target, int32_t& result) {
     int32_t found = 0;
     int32_t a = -1;
     int32_t b = -1;
@@ -125,8 +124,8 @@ bool SeatTwoStrong(const TrickContext& c) {
 void SetFlags(const TrickContext& c, LeadFlags& f) {
     f.team = c.seat == 0 || c.seat == 2;
     if (c.seat != 2) return;
-    const bool bowerPlayed = GamePlay::IsCardPlayed(c.trump, kRightBower) ||
-                             GamePlay::IsCardPlayed(c.trump, kLeftBower);
+    const bool bowerPlayed =
+        GamePlay::IsCardPlayed(c.trump, kRightBower) || GamePlay::IsCardPlayed(c.trump, kLeftBower);
     if (c.maker == 2) {
         if (!SeatTwoStrong(c) && (Holds(c, kAce) || !bowerPlayed)) {
             if (analysis.CallTotal < APIs::Nib(settings.Kind, 2) + 2 &&
@@ -187,8 +186,8 @@ bool MakerRules(const TrickContext& c, LeadFlags& f, int32_t& result) {
         if (c.top && !f.avoid) f.high = true;
         if (c.leftSlot >= 0 && c.Trumps() >= 5 - c.trick && c.trick < 4) f.high = true;
         if (Holds(c, kAce) || Holds(c, 4)) f.high = true;
-        if ((trumps >= 3 || (trumps == 2 && c.trick <= 2)) && c.seat != c.lone &&
-            !c.HoldsBower() && !c.rightGone && !c.leftGone && !c.noFirstBlood) {
+        if ((trumps >= 3 || (trumps == 2 && c.trick <= 2)) && c.seat != c.lone && !c.HoldsBower() &&
+            !c.rightGone && !c.leftGone && !c.noFirstBlood) {
             return Choose(result, Lowest(c, c.trump), 62);
         }
     }
@@ -207,7 +206,8 @@ bool MakerRules(const TrickContext& c, LeadFlags& f, int32_t& result) {
     if ((tricks >= 2 && ((trumps >= 3 && left) || right)) ||
         (c.AllTrump() && c.trick >= 3 && (c.rightGone || c.leftGone || tricks >= 2)) ||
         (right && left && tricks > 0) || trumps >= 4 || (c.trick == 3 && trumps == 3 && right) ||
-        (tricks >= 2 && left && c.rightGone) || (c.rightGone && left && trumps >= 2 && tricks > 0) ||
+        (tricks >= 2 && left && c.rightGone) ||
+        (c.rightGone && left && trumps >= 2 && tricks > 0) ||
         (c.top && ((trumps >= 3 && tricks > 0 && c.trick > 1) || tricks >= 2))) {
         f.trump = true;
     }
@@ -217,8 +217,7 @@ bool MakerRules(const TrickContext& c, LeadFlags& f, int32_t& result) {
 bool PartnerMakerRules(const TrickContext& c, LeadFlags& f, int32_t& result) {
     Explain("Partner called trump...");
     const int32_t trumps = c.Trumps();
-    const bool partnerHoldsUpRight =
-        c.upBecameRight && !c.rightGone && c.upHolder == c.partner;
+    const bool partnerHoldsUpRight = c.upBecameRight && !c.rightGone && c.upHolder == c.partner;
     if (c.teamTricks >= 2) {
         if ((c.leftSlot >= 0 && c.rightGone) || c.rightSlot >= 0) f.trump = true;
         if (f.team && c.leftSlot >= 0 && !partnerHoldsUpRight) f.high = true;
@@ -266,7 +265,8 @@ void DefenderRules(const TrickContext& c, LeadFlags& f) {
     Explain("Did NOT call trump...");
     const bool late = c.trick == 4 || (c.trick == 3 && (c.teamTricks == 1 || c.teamTricks == 2));
     if (!late || !c.top) return;
-    bool x = CountOffTrumpRank(hand.Hands, c.seat, 4) + CountOffTrumpRank(hand.Hands, c.seat, kAce) > 0;
+    bool x =
+        CountOffTrumpRank(hand.Hands, c.seat, 4) + CountOffTrumpRank(hand.Hands, c.seat, kAce) > 0;
     int32_t bonus = 0;
     if (c.trick == 3 && (c.teamTricks == 1 || c.teamTricks == 2) && c.partner != c.maker) {
         x = true;
@@ -349,8 +349,7 @@ bool LaterTrumpRules(const TrickContext& c, const LeadFlags& f, int32_t& result)
             }
         }
     }
-    if (c.seat == c.maker &&
-        ((trumps >= 2 && c.trick > 2) || (c.trick == 3 && c.teamTricks < 2)) &&
+    if (c.seat == c.maker && ((trumps >= 2 && c.trick > 2) || (c.trick == 3 && c.teamTricks < 2)) &&
         (c.top || c.HoldsBower())) {
         return Choose(result, Highest(c, c.trump), 43);
     }

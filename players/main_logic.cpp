@@ -5,10 +5,10 @@
 #include "engine/model/human_hand.h"
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
+#include "platform/settings/player_settings.h"
 #include "players/analysis_state.h"
 #include "players/trick_context.h"
 #include "players/trick_rules.h"
-#include "platform/settings/player_settings.h"
 
 namespace {
 
@@ -65,11 +65,10 @@ bool HandOverToHuman(const TrickContext& c, int32_t& result) {
 void LogicMain::MainLogic(int32_t& result) {
     ClearBit(flags.Stat1, Stat1Bits::DiscardNineSignal);
     TrickContext c = ReadTrickContext();
-    analysis.LogicTrace = settings.PlayerNames[static_cast<size_t>(c.seat)] +
-                          " in MainLogic: P=" + std::to_string(c.seat) +
-                          ", Trump=" + std::to_string(c.trump) +
-                          ", SuitLed=" + std::to_string(c.led) +
-                          ", Plyr=" + std::to_string(c.position) + "\r\n     ";
+    analysis.LogicTrace =
+        settings.PlayerNames[static_cast<size_t>(c.seat)] +
+        " in MainLogic: P=" + std::to_string(c.seat) + ", Trump=" + std::to_string(c.trump) +
+        ", SuitLed=" + std::to_string(c.led) + ", Plyr=" + std::to_string(c.position) + "\r\n     ";
 
     if (SlotRank(c.seat, 0) < -99) {
         hand.Trk[static_cast<size_t>(c.position)] = 7 | (15 << 4) | (1 << 8);

@@ -7,8 +7,8 @@
 #include "engine/model/played_cards.h"
 #include "engine/model/state/hand_state.h"
 #include "engine/model/suit_knowledge.h"
-#include "players/analysis_state.h"
 #include "platform/packed_fields.h"
+#include "players/analysis_state.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "engine/model/suit_knowledge.h"
-#include "players/analysis_state.h"
-#include "players/discards.h"
 #include "platform/packed_fields.h"
 #include "platform/settings/player_settings.h"
+#include "players/analysis_state.h"
+#include "players/discards.h"
 
 namespace {
 
@@ -69,7 +69,8 @@ LogicMain::SuitCounts LogicMain::CountSuits(int32_t seat) {
     SuitCounts counts{};
     for (int32_t slot = 0; slot <= 4; ++slot) {
         const int32_t suit = SlotSuit(seat, slot);
-        if (SlotRank(seat, slot) >= 0 && suit >= 0 && suit <= 3) ++counts[static_cast<size_t>(suit)];
+        if (SlotRank(seat, slot) >= 0 && suit >= 0 && suit <= 3)
+            ++counts[static_cast<size_t>(suit)];
     }
     return counts;
 }

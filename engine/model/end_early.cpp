@@ -24,8 +24,9 @@ struct Holdings {
 };
 
 Holdings HoldingsOf(int32_t seat, int32_t trump) {
-    return {FindRightBower(hand.Hands, seat, trump) >= 0, FindLeftBower(hand.Hands, seat, trump) >= 0,
-            FindCard(hand.Hands, seat, trump, kAce) >= 0, FindCard(hand.Hands, seat, trump, 4) >= 0};
+    return {
+        FindRightBower(hand.Hands, seat, trump) >= 0, FindLeftBower(hand.Hands, seat, trump) >= 0,
+        FindCard(hand.Hands, seat, trump, kAce) >= 0, FindCard(hand.Hands, seat, trump, 4) >= 0};
 }
 
 bool AnyPlayed(int32_t rank, int32_t suit) {

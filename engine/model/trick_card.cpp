@@ -55,10 +55,9 @@ void InferOutOfTrump(int32_t seat, int32_t rank) {
         rightInTrick = rightInTrick || EntryRank(TrickEntry(i)) == kRightBower;
         leftInTrick = leftInTrick || EntryRank(TrickEntry(i)) == kLeftBower;
     }
-    const bool out =
-        (rightInTrick && rank == kLeftBower) ||
-        (rightInTrick && rank == kAce && GamePlay::IsCardPlayed(trump, kLeftBower)) ||
-        (leftInTrick && rank == kAce && GamePlay::IsCardPlayed(trump, kRightBower));
+    const bool out = (rightInTrick && rank == kLeftBower) ||
+                     (rightInTrick && rank == kAce && GamePlay::IsCardPlayed(trump, kLeftBower)) ||
+                     (leftInTrick && rank == kAce && GamePlay::IsCardPlayed(trump, kRightBower));
     if (out) MarkOut(seat, trump);
 }
 
@@ -73,20 +72,17 @@ bool TrickTrumpedNoting() {
     return false;
 }
 
-bool UpdateKnowledge(int32_t seat, int32_t suit, int32_t rank, int32_t winner,
-                     int32_t teamBefore) {
+bool UpdateKnowledge(int32_t seat, int32_t suit, int32_t rank, int32_t winner, int32_t teamBefore) {
     const int32_t trump = Misc::TrumpSuit();
     const int32_t led = Misc::Get3Bits(hand.GenInf, 1);
     const int32_t count = Misc::GenInfField7();
     const bool trumped = led != trump && TrickTrumpedNoting();
 
     if (suit == led) {
-        const bool lastOnOwnTeam =
-            (hand.Tricks & kLastToPlay) != 0 && teamBefore == TeamOf(seat);
+        const bool lastOnOwnTeam = (hand.Tricks & kLastToPlay) != 0 && teamBefore == TeamOf(seat);
         if (rank == kAce && led != trump && (trumped || lastOnOwnTeam)) MarkOut(seat, led);
         return seat == 0 && (settings.Opts1 & (1 << 4)) == 0 &&
-               CountSuit(hand.Hands, 0, led) == 0 && (settings.Opts1 & (1 << 2)) != 0 &&
-               count < 5;
+               CountSuit(hand.Hands, 0, led) == 0 && (settings.Opts1 & (1 << 2)) != 0 && count < 5;
     }
 
     MarkOut(seat, led);
@@ -113,8 +109,8 @@ int32_t GamePlaySubs::TrickWinnerSoFar(int32_t count) {
         const int32_t rank = EntryRank(TrickEntry(i));
         const bool isTrump = suit == trump;
         if (!isTrump && (suit != led || bestIsTrump)) continue;
-        const bool beats = best == 0 || (isTrump && !bestIsTrump) ||
-                           rank > EntryRank(TrickEntry(best));
+        const bool beats =
+            best == 0 || (isTrump && !bestIsTrump) || rank > EntryRank(TrickEntry(best));
         if (beats) {
             best = i;
             bestIsTrump = isTrump;

@@ -19,13 +19,13 @@
 #include "engine/play_card_to_trick.h"
 #include "engine/slowpoke_timer.h"
 #include "engine/steps/trick_seat.h"
-#include "players/analysis_state.h"
-#include "players/hand_dump_hook.h"
-#include "players/main_logic.h"
 #include "platform/message_boxes.h"
 #include "platform/packed_fields.h"
 #include "platform/settings/player_settings.h"
 #include "platform/waits.h"
+#include "players/analysis_state.h"
+#include "players/hand_dump_hook.h"
+#include "players/main_logic.h"
 #include "render/card_played.h"
 #include "render/key_numbers.h"
 #include "render/lay_down.h"
@@ -109,9 +109,8 @@ bool IsRefused(int32_t slot) {
     if (!leads && led <= 3 && CountSuit(hand.Hands, 0, led) > 0 && suit != led) {
         return RefuseCard(71);
     }
-    if ((settings.Opts2 & (1 << 20)) != 0 && leads &&
-        !IsSet(flags.Stat0, Stat0Bits::TrumpPlayed) && suit == trump &&
-        CountSuit(hand.Hands, 0, trump) != 6 - Trick()) {
+    if ((settings.Opts2 & (1 << 20)) != 0 && leads && !IsSet(flags.Stat0, Stat0Bits::TrumpPlayed) &&
+        suit == trump && CountSuit(hand.Hands, 0, trump) != 6 - Trick()) {
         return RefuseCard(72);
     }
     return false;
@@ -240,7 +239,8 @@ void GamePlay::Step10200(StepCall& call) {
         return;
     }
     Misc::Trace("Card Chosen to Play by " + Name(seat) + ".");
-    auto& card = hand.Hands[static_cast<size_t>(seat)][static_cast<size_t>(Get3Bits(hand.GenInf, 5))];
+    auto& card =
+        hand.Hands[static_cast<size_t>(seat)][static_cast<size_t>(Get3Bits(hand.GenInf, 5))];
     const int32_t suit = card[kSuitPlane];
     const int32_t rank = card[kRankPlane];
     if (suit == Misc::TrumpSuit()) SetBit(flags.Stat0, Stat0Bits::TrumpPlayed);
