@@ -35,7 +35,7 @@ void Recover(const TrickContext& c, int32_t& result) {
     ClearBit(flags.Stat0, Stat0Bits::RecoveryCall);
     analysis.ReasonCode = 139;
     int32_t slot = -1;
-    if (!c.leading && c.counts[static_cast<size_t>(c.led % 4)] > 0 && c.led <= 3) {
+    if (!c.leading && c.led <= 3 && c.counts[static_cast<size_t>(c.led)] > 0) {
         slot = LastUnplayedOfSuit(c.seat, c.led);
     }
     if (slot < 0) slot = LastUnplayedOfSuit(c.seat, -1);
