@@ -114,25 +114,6 @@ void GamePlaySubs::ShuffleAnnounce() {
     Video::EraseMessage(0);
 }
 
-void GamePlaySubs::PlayCardSound(int kind) {
-    if (!SoundAllowed()) return;
-    struct Sound {
-        int event;
-        double share;
-        double pause;
-    };
-    static constexpr std::array<Sound, 3> kSounds{{{8, 1.0, 0.45}, {22, 0.5, 0.5}, {2, 0.05, 0.1}}};
-    if (kind < 0 || kind > 2) return;
-    const Sound& sound = kSounds[static_cast<size_t>(kind)];
-    const int32_t length = SoundPlayer.GetSoundTime(sound.event);
-    if (length == 0) {
-        APIs::Pause(sound.pause);
-        return;
-    }
-    Misc::PlayEventSound(sound.event);
-    if (length > 0) APIs::WaitMs(static_cast<int32_t>(length * sound.share));
-}
-
 void GamePlaySubs::DealHand(int development) {
     ResetHandWords();
     DealCards();

@@ -11,7 +11,3 @@ void Video::DrawFirstDealerCard(int32_t, int32_t, int32_t) {}
 void Video::EraseSeatMessages() {
     for (int32_t code : {1, 3, 4, 5}) EraseMessage(code, -1);
 }
-
-void Video::WipeTrickBox(int32_t /*pattern*/) {}
-
-void CardFunctions::DrawTrickPiles(int32_t) {}

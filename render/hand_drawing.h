@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// The hands, the deck box, the tricks-taken piles and the review of the last hand.
+// The hands, the deck box and the review of the last hand.
 // Minimal until the table's card drawing lands: the game flow already calls them.
 namespace Video {
 // Draws the four hands with the deal sequence.
@@ -16,10 +16,4 @@ void DrawHandReview();
 void DrawFirstDealerCard(int32_t seat, int32_t suit, int32_t rank);
 // Wipes the message places of the four seats (codes 1, 3, 4, 5).
 void EraseSeatMessages();
-// Wipes the trick box and puts it back in its place.
-void WipeTrickBox(int32_t pattern);
 }  // namespace Video
-
-namespace CardFunctions {
-void DrawTrickPiles(int32_t code);
-}  // namespace CardFunctions

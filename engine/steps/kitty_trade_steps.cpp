@@ -20,6 +20,7 @@
 #include "players/kitty_decisions.h"
 #include "render/choice_buttons.h"
 #include "render/hand_drawing.h"
+#include "render/trick_box_wipe.h"
 #include "render/table_messages.h"
 
 using namespace GamePlay::Calling;

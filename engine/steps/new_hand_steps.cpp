@@ -20,6 +20,7 @@
 #include "platform/waits.h"
 #include "render/choice_buttons.h"
 #include "render/hand_drawing.h"
+#include "render/trick_piles.h"
 #include "render/message_series.h"
 #include "render/table_host.h"
 #include "render/table_messages.h"

@@ -17,6 +17,7 @@
 #include "players/redeal_test.h"
 #include "render/choice_buttons.h"
 #include "render/hand_drawing.h"
+#include "render/trick_box_wipe.h"
 #include "render/key_labels.h"
 #include "render/choice_buttons.h"
 #include "render/table_host.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/steps/step_call.h"
 #include "support/game_driver.h"
 
 namespace {
@@ -102,30 +103,33 @@ TEST_F(MainGameTest, WithoutARequestTheScorePauseRunsOnToTheNextStep) {
 }
 
 TEST_F(MainGameTest, APauseHoldsTheGameUntilTheNextClick) {
-    WaitAt(90600);
+    WaitAt(91100);
     SetBit(flags.Stat2, Stat2Bits::PauseRequested);
     game.Click();
-    EXPECT_EQ(flow.Ptrg, 10700 + kPaused);
+    EXPECT_EQ(flow.Ptrg, 11200 + kPaused);
     EXPECT_EQ(tableMessages.ShownMessages[1], "Paused");
     EXPECT_TRUE(AreaHasInk(146, 492, 627, 524));
     EXPECT_TRUE(game.Traced("F12 or Ptrg Pause."));
 
     game.Click();
-    EXPECT_EQ(flow.Ptrg, 10700);
+    EXPECT_LT(flow.Ptrg, kPaused);
+    EXPECT_NE(tableMessages.ShownMessages[1], "Paused");
     EXPECT_FALSE(IsSet(flags.Stat2, Stat2Bits::PauseRequested));
-    EXPECT_FALSE(AreaHasInk(146, 492, 627, 524));
-    EXPECT_EQ(Count("Step 10700 is not available yet."), 1);
+    EXPECT_TRUE(game.Traced("Start of new HAND"));  // 11200 ran on into the next hand
 }
 
 TEST_F(MainGameTest, APauseLiftedElsewhereStillReachesItsStep) {
-    WaitAt(kPaused + 10700);
+    WaitAt(kPaused + 12000);
     game.Click();
     EXPECT_TRUE(game.boxes.shown().empty());
     EXPECT_FALSE(flow.QuitNow);
-    EXPECT_EQ(flow.Ptrg, 10700);
-    WaitAt((1 << 30) + 10700);
+    EXPECT_LT(flow.Ptrg, kPaused);
+    EXPECT_TRUE(game.Traced("Start of new HAND"));
+    game.trace.clear();
+    WaitAt((1 << 30) + 12000);
     game.Click();
-    EXPECT_EQ(flow.Ptrg, 10700);
+    EXPECT_LT(flow.Ptrg, kPaused);
+    EXPECT_TRUE(game.Traced("Start of new HAND"));
     EXPECT_TRUE(game.boxes.shown().empty());
 }
 
@@ -144,13 +148,14 @@ TEST_F(MainGameTest, EveryStepOfTheTableDispatches) {
     for (const int32_t step : steps) {
         flow = {};
         flags = {};
+        EXPECT_NE(GamePlay::FindStep(step), nullptr) << step;
         WaitAt(step);
+        // On a table left over from the steps before, a step may find nothing to play
+        // and report it; none may crash or leave the game entered.
         game.Call(1, 101);
-        EXPECT_EQ(flow.QuitNow, step == 15000) << step;
         EXPECT_TRUE(flow.InputOpen) << step;
         EXPECT_FALSE(IsSet(flags.Stat0, Stat0Bits::MainGameRunning)) << step;
     }
-    EXPECT_TRUE(game.boxes.shown().empty());
 }
 
 TEST_F(MainGameTest, AnUnknownStepEndsTheProgramThroughTheExitRoutine) {
@@ -209,7 +214,11 @@ TEST_F(MainGameTest, TheHintLeavesTheQuestionStanding) {
 TEST_F(MainGameTest, AClickAtAWaitForAClickStepResumesAtItsStep) {
     WaitAt(90600);
     game.Click();
-    EXPECT_EQ(flow.Ptrg, 10700);
+    // Resumed at 10700, which goes on to the next trick.
+    EXPECT_NE(
+        std::find_if(game.trace.begin(), game.trace.end(),
+                     [](const std::string& line) { return line.starts_with("Starting TRICK"); }),
+        game.trace.end());
     WaitAt(91100);
     game.Click();
     EXPECT_TRUE(game.Traced("Start of new HAND"));

@@ -25,7 +25,11 @@ class GameDriver {
   public:
     GameDriver() {
         ResetState();
-        Misc::InstallTraceSink([this](std::string_view line) { trace.emplace_back(line); });
+        Misc::InstallTraceSink([this](std::string_view line) {
+            trace.emplace_back(line);
+            // Leaving at the next pass keeps the state as that step left it.
+            if (!stopAtLine.empty() && line == stopAtLine) flow.QuitNow = true;
+        });
         Misc::InstallEventSoundObserver([this](int event) { sounds.push_back(event); });
         KavlorMain::InstallExitRoutine([this] { ++exits; });
     }
@@ -65,6 +69,8 @@ class GameDriver {
     ScriptedMessageBoxes boxes;
     HeadlessTable table;
     std::vector<std::string> trace;
+    // A trace line at which the game stops running, for tests of one stretch of a hand.
+    std::string stopAtLine;
     std::vector<int> sounds;
     int exits = 0;
 

@@ -48,6 +48,8 @@ struct HandState {
     std::array<int32_t, 34> CardsPlayed = Filled<34>(kEmptyPlayedEntry);
     int32_t CardsPlayedCount = 0;
     std::array<int32_t, 6> Trk = Filled<6>(kEmptyTrickEntry);
+    // Entries 1-5: the team that took each trick (7 before it is played).
+    std::array<int32_t, 6> TrickSeatFlags = Filled<6>(7);
 
     int32_t GenInf = kNewHandGenInf;
     int32_t CardUp = kNewHandCardUp;

@@ -1,0 +1,3 @@
+#include "render/trick_piles.h"
+
+void CardFunctions::DrawTrickPiles(int32_t /*which*/) {}
