@@ -14,8 +14,6 @@ struct Analysis {
     int32_t LonerAnalysis = 0;
     // Where the trick play and the discard collect their reasoning.
     std::string LogicTrace;
-    // The calling total of the seat that called trump.
-    int32_t CallTotal = 0;
 
     static constexpr int32_t kNoHintTarget = 71665;
 

@@ -128,7 +128,7 @@ void SetFlags(const TrickContext& c, LeadFlags& f) {
         GamePlay::IsCardPlayed(c.trump, kRightBower) || GamePlay::IsCardPlayed(c.trump, kLeftBower);
     if (c.maker == 2) {
         if (!SeatTwoStrong(c) && (Holds(c, kAce) || !bowerPlayed)) {
-            if (analysis.CallTotal < APIs::Nib(settings.Kind, 2) + 2 &&
+            if (hand.CallTotal < APIs::Nib(settings.Kind, 2) + 2 &&
                 (settings.Partner & (1 << 8)) == 0) {
                 f.team = false;
             }

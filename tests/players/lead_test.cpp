@@ -43,7 +43,7 @@ TEST_F(LeadTest, LeadingChoosesTheRuleCardAndSaysWhy) {
         {"two off-suit aces at trick 1: the singleton ace", kDiamonds, 3, 1, 1, "AC KC AS 9H QD",
          "AS", 126},
         {"the maker with one trump at trick 2 cashes its ace", kHearts, 2, 2, 2, "-- AC 9S TD 9H",
-         "AC", 136, [] { analysis.CallTotal = 100; }},
+         "AC", 136, [] { hand.CallTotal = 100; }},
         {"without trump at trick 1: the highest card", kHearts, 3, 1, 1, "9C TC QS KD 9D", "KD",
          56},
         {"a lone player with the top trumps leads the highest", kSpades, 1, 1, 2, "RS LS AS KD --",
