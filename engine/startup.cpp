@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <cstdint>
-#include <utility>
 
 #include "engine/command_line.h"
 #include "engine/data_folder_setup.h"
