@@ -16,6 +16,7 @@
 #include "engine/model/state/run_flags.h"
 #include "engine/model/state/tables.h"
 #include "engine/own_font.h"
+#include "engine/player_settings_io.h"
 #include "platform/fonts.h"
 #include "platform/paths.h"
 #include "platform/settings/player_settings.h"
@@ -138,6 +139,24 @@ TEST_F(StartupTest, DebugSwitchWritesTheStartLinesToDebugTxt) {
     EXPECT_NE(debug.find("FontFile: " + paths.DataFolder + "/Kavlor4.ttf"), std::string::npos);
     KavlorMain::FinishProgram();
     EXPECT_FALSE(IsSet(flags.Stat1, Stat1Bits::FontAdded));
+}
+
+TEST_F(StartupTest, SavedOptionsAreMirroredIntoTheRunWords) {
+    ASSERT_TRUE(KavlorMain::FindDataFolder(program_.path().toStdString()));
+    settings.Opts1 = (1 << 2) | (1 << 10) | (1 << 13);
+    settings.Opts4 = (1 << 29) | (1 << 27) | (1 << 23);
+    KavlorMain::SaveSettings(settings.PlayerNames[0], 0);
+    settings = {};
+    ASSERT_TRUE(KavlorMain::InitializeProgram());
+    EXPECT_EQ(
+        flags.Stat1 & (Stat1Bits::SkipSplash | Stat1Bits::AutoCloseEnding | Stat1Bits::LearnMode),
+        Stat1Bits::SkipSplash | Stat1Bits::LearnMode);
+    EXPECT_TRUE(settings.Volumes & (1 << 24));
+    EXPECT_EQ(flags.Stat2,
+              Stat2Bits::LogicOnScreen | Stat2Bits::DesignColours | Stat2Bits::DevOption23Copy);
+    EXPECT_TRUE(flow.LogOn);
+    EXPECT_FALSE(IsSet(flags.Stat0, Stat0Bits::RevealMode));
+    KavlorMain::FinishProgram();
 }
 
 TEST_F(StartupTest, ExitRoutineRunsOnce) {
