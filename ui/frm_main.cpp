@@ -10,6 +10,7 @@
 #include "engine/model/state/flow_state.h"
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
+#include "engine/player_settings_io.h"
 #include "platform/screen.h"
 #include "platform/settings/player_settings.h"
 #include "render/gdi/surface.h"
@@ -157,6 +158,7 @@ void frmMain::Form_Unload() {
     SetBit(flags.Stat0, Stat0Bits::MainWindowClosing);
     flow.QuitNow = true;
     if (!IsSet(flags.Stat0, Stat0Bits::ExitStarted)) KeepWindowRect();
+    KavlorMain::SaveSettings(settings.PlayerNames[0], 0);
     FormFunctions::ShowClosingScreen();
     hand.CardUp = 0;
 }

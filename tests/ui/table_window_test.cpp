@@ -2,13 +2,17 @@
 
 #include <QTest>
 
+#include "engine/exit_steps.h"
+#include "engine/model/exit_routine.h"
 #include "engine/model/state/flow_state.h"
 #include "engine/model/state/run_flags.h"
+#include "platform/ini/settings_file.h"
 #include "platform/settings/player_settings.h"
 #include "render/choice_buttons.h"
 #include "render/screen_scale.h"
 #include "render/table_controls.h"
 #include "render/table_geometry.h"
+#include "support/temp_data_folder.h"
 #include "support/virtual_timing.h"
 #include "ui/frm_main.h"
 
@@ -137,6 +141,29 @@ TEST_F(TableWindowTest, ClosingKeepsTheRectangleUnlessTheExitRoutineDidAndRebuil
         window.close();
         EXPECT_GT(tableControls.MainWindowRect.Width, 800 * 15 - 1);
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TableWindowTest, TheExitRoutineUnloadsTheWindowOnceAndTheSettingsAreSaved) {
+    TempDataFolder data;
+    scale.ScaleFactor = 1.0f;
+    KavlorMain::ApplyDisplayScaleOn({1600, 1200, 96, 96});
+    frmMain window;
+    window.show();
+    KavlorMain::InstallExitRoutine([&window] {
+        KavlorMain::RunExitRoutine(
+            {[&window] { window.KeepWindowRect(); }, [&window] { window.Unload(); }});
+    });
+    KavlorMain::ExitProgram();
+    KavlorMain::ExitProgram();
+    QTest::qWait(10);
+    KavlorMain::InstallExitRoutine({});
+    EXPECT_TRUE(window.isHidden());
+    EXPECT_TRUE(IsSet(flags.Stat0, Stat0Bits::ClosingScreenShown));
+    EXPECT_EQ(APIs::ReadIni("General", "Player", ""), settings.PlayerNames[0]);
 }
 
 }  // namespace
