@@ -15,10 +15,10 @@
 namespace {
 
 using CardFunctions::kNoSeat;
-constexpr int32_t kNine = 0;
-constexpr int32_t kTen = 1;
-constexpr int32_t kQueen = 3;
-constexpr int32_t kKing = 4;
+using CardFunctions::kNine;
+using CardFunctions::kTen;
+using CardFunctions::kQueen;
+using CardFunctions::kKing;
 constexpr int32_t kSixthCardHeld = 1 << 28;
 constexpr int32_t kSixthCardGiven = 1 << 29;
 

@@ -20,10 +20,10 @@ using CardFunctions::kAce;
 using CardFunctions::kJack;
 using CardFunctions::kLeftBower;
 using CardFunctions::kRightBower;
-constexpr int32_t kNine = 0;
-constexpr int32_t kTen = 1;
-constexpr int32_t kQueen = 3;
-constexpr int32_t kKing = 4;
+using CardFunctions::kNine;
+using CardFunctions::kTen;
+using CardFunctions::kQueen;
+using CardFunctions::kKing;
 
 bool Opt2(int bit) {
     return (settings.Opts2 & (1 << bit)) != 0;

@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr int32_t kQueen = 3;
-constexpr int32_t kKing = 4;
+using CardFunctions::kQueen;
+using CardFunctions::kKing;
 
 int32_t KittySuit(int index) {
     return APIs::Nib(hand.CardsPlayed[index], 0);

@@ -17,8 +17,8 @@ using CardFunctions::kAce;
 using CardFunctions::kJack;
 using CardFunctions::kLeftBower;
 using CardFunctions::kRightBower;
-constexpr int32_t kQueen = 3;
-constexpr int32_t kKing = 4;
+using CardFunctions::kQueen;
+using CardFunctions::kKing;
 
 bool Opt2(int bit) {
     return (settings.Opts2 & (1 << bit)) != 0;

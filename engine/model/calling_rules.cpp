@@ -8,7 +8,7 @@
 #include "platform/settings/player_settings.h"
 
 namespace {
-constexpr int32_t kKing = 4;
+using CardFunctions::kKing;
 constexpr int32_t kJokerUp = 6;
 constexpr int32_t kJokerAsTop = 9;
 

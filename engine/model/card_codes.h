@@ -10,7 +10,11 @@
 namespace CardFunctions {
 
 inline constexpr int32_t kJokerSuit = 7;
+inline constexpr int32_t kNine = 0;
+inline constexpr int32_t kTen = 1;
 inline constexpr int32_t kJack = 2;
+inline constexpr int32_t kQueen = 3;
+inline constexpr int32_t kKing = 4;
 inline constexpr int32_t kAce = 5;
 inline constexpr int32_t kJoker = 6;
 inline constexpr int32_t kLeftBower = 7;
