@@ -14,6 +14,4 @@ void DrawDeckBox();
 void DrawHandReview();
 // A card dealt face up to a seat in the trick box while the first dealer is chosen.
 void DrawFirstDealerCard(int32_t seat, int32_t suit, int32_t rank);
-// Wipes the message places of the four seats (codes 1, 3, 4, 5).
-void EraseSeatMessages();
 }  // namespace Video
