@@ -214,6 +214,5 @@ void Video::DrawDealtHands(const std::function<void()>& cardSound) {
     DrawHands(0, cardSound);
 }
 
-void Video::DrawDeckBox() {}
 void Video::DrawHandReview() {}
 void Video::DrawFirstDealerCard(int32_t, int32_t, int32_t) {}
