@@ -19,6 +19,7 @@
 #include "platform/sound/sound_system.h"
 #include "platform/version/windows_version.h"
 #include "platform/waits.h"
+#include "render/cards/card_images.h"
 #include "render/cards/card_trace.h"
 #include "render/screen_scale.h"
 
@@ -99,6 +100,8 @@ bool KavlorMain::InitializeProgram() {
     SetDefaultSettings();
     LoadSettings(0);
     if (!ApplyDisplayScale()) return false;
+    CardImages.SetResolution(scale.ScaleBand + 1);
+    CardImages.LoadAll();
     MirrorOptionBits();
     StartSounds();
     MirrorDevelopmentBits();

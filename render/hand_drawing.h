@@ -1,19 +1,19 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 // The hands, the deck box and the review of the last hand.
-// Minimal until the table's card drawing lands: the game flow already calls them.
 namespace Video {
-// Draws the four hands with the deal sequence.
-void DrawDealtHands();
-// Redraws the hands as they stand.
-void DrawHands(int32_t mode = 0);
+// Mode 0 the deal sequence (cardSound after each pause), 1 all four hands from the
+// dealer, 2 the human's hand, 5-7 seat 1-3 only, 10-14 only clear PicB(mode - 10),
+// 33 the human's hand with a sixth card.
+void DrawHands(int32_t mode = 0, const std::function<void()>& cardSound = {});
+// The deal sequence: the seats receive their cards in two rounds.
+void DrawDealtHands(const std::function<void()>& cardSound);
 void DrawDeckBox();
 // The review of the hand just played.
 void DrawHandReview();
 // A card dealt face up to a seat in the trick box while the first dealer is chosen.
 void DrawFirstDealerCard(int32_t seat, int32_t suit, int32_t rank);
-// Wipes the message places of the four seats (codes 1, 3, 4, 5).
-void EraseSeatMessages();
 }  // namespace Video

@@ -1,8 +1,10 @@
 #include "render/headless_table.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/settings/player_settings.h"
+#include "render/screen_scale.h"
 
 namespace {
 
@@ -23,6 +25,11 @@ constexpr int kChoiceTop = 560;
 constexpr int kChoiceWidth = 96;
 constexpr int kChoiceHeight = 28;
 
+// The table grows with the scale in effect when it is made; unscaled tests get the base size.
+int ScaledSide(int base) {
+    return static_cast<int>(std::nearbyint(base * std::max(1.0f, scale.ScaleFactor)));
+}
+
 size_t Index(int index, int count) {
     return static_cast<size_t>(std::clamp(index, 0, count - 1));
 }
@@ -30,7 +37,8 @@ size_t Index(int index, int count) {
 }  // namespace
 
 HeadlessTable::HeadlessTable()
-    : table_(kTableWidth, kTableHeight, settings.Background), pictureBoxes_(kBaseBoxes) {
+    : table_(ScaledSide(kTableWidth), ScaledSide(kTableHeight), settings.Background),
+      pictureBoxes_(kBaseBoxes) {
     for (size_t i = 0; i < pictureBoxes_.size(); ++i) {
         pictureBoxes_[i].BackColor = settings.Background;
         pictureSurfaces_[i] =

@@ -22,7 +22,7 @@ class HeadlessTable final : public TableHost {
     Surface& PicB(int index) override;
     PictureBox PicBState(int index) const override;
     void SetPicBState(int index, const PictureBox& box) override;
-    void RefreshPicB(int) override {}
+    void RefreshPicB(int index) override { picBRefreshes.push_back(index); }
 
     ChoiceButton Choice(int index) const override;
     void SetChoice(int index, const ChoiceButton& button) override;
@@ -45,6 +45,7 @@ class HeadlessTable final : public TableHost {
     }
 
     int tableRefreshes = 0;
+    std::vector<int> picBRefreshes;
     int focusCount = 0;
     int unloadCount = 0;
     std::string lblPtrg;

@@ -1,123 +1,87 @@
 #include "render/table_messages.h"
 
 #include <QPainter>
-#include <QString>
+#include <cmath>
 
 #include "engine/model/state/flow_state.h"
+#include "engine/model/state/tables.h"
 #include "platform/settings/player_settings.h"
 #include "platform/waits.h"
+#include "render/cards/card_images.h"
+#include "render/message_places.h"
+#include "render/screen_scale.h"
 #include "render/table_host.h"
+#include "render/text_drawing.h"
 
 namespace {
 
-struct Anchor {
-    int x;
-    int y;
-    int alignment;  // 0 left, 1 right, 2 centred, -1 the caller's
-};
+constexpr std::string_view kMessageFace = "Kavlor4";
+constexpr std::string_view kStatusFace = "Times New Roman";
+// A colour below -9 resolves to black; colour 0 would mean the Text colour.
+constexpr int32_t kBlack = -10;
 
-// Anchors and wipe rectangles of the positions, at the base table size.
-Anchor AnchorOf(int32_t code) {
-    switch (code) {
-        case 0:
-        case 6:
-            return {418, 210, -1};
-        case 1:
-        case 7:
-        case 16:
-            return {397, 492, -1};
-        case 2:
-        case 8:
-        case 22:
-            return {397, 518, -1};
-        case 3:
-        case 9:
-            return {88, 202, 0};
-        case 4:
-        case 10:
-            return {420, 83, -1};
-        case 5:
-        case 11:
-            return {708, 245, 1};
-        case 12:
-            return {418, 196, -1};
-        case 13:
-            return {418, 224, -1};
-        default:
-            return {0, 0, -1};
+int32_t MessageColour(bool inverse) {
+    int32_t colour = settings.Text & 0xFFFFFF;
+    if (inverse) colour = 0xFFFFFF - colour;
+    return colour == 0 ? kBlack : colour;
+}
+
+// Long lines shrink at the smallest scale so that they stay inside their place.
+int32_t LineSize(int32_t size, const std::string& line) {
+    if (scale.ScaleFactor == 1.0f && line.size() > 21) return scale.FontSize3;
+    return size;
+}
+
+void DrawLines(Surface& dc, int32_t code, const std::string& first, const std::string& second,
+               int32_t alignment, int32_t colour) {
+    const Video::MessageAnchor anchor = Video::MessageAnchorOf(code, first);
+    if (anchor.alignment >= 0) alignment = anchor.alignment;
+    if (code < 0) {
+        APIs::DrawTextFont(dc, first, anchor.x, anchor.y, scale.FontSize6, alignment, kStatusFace,
+                           0, colour);
+        return;
     }
-}
-
-std::array<int, 4> EraseRectOf(int32_t code) {
-    switch (code) {
-        case 0:
-        case 6:
-            return {185, 210, 708, 240};
-        case 1:
-        case 7:
-            return {146, 492, 627, 524};
-        case 2:
-        case 8:
-            return {146, 516, 627, 555};
-        case 3:
-        case 9:
-            return {86, 202, 594, 232};
-        case 4:
-        case 10:
-            return {125, 82, 606, 112};
-        case 5:
-        case 11:
-            return {190, 245, 708, 275};
-        case 12:
-            return {100, 196, 708, 253};
-        case 13:
-            return {185, 224, 708, 254};
-        case 16:
-            return {146, 492, 625, 546};
-        case -1:
-            return tableMessages.LastTextRect;
-        default:
-            return {0, 0, 0, 0};
+    int32_t size = scale.FontSize2;
+    if (!second.empty()) {
+        const int32_t y = anchor.y + Video::ScaledBase(24);
+        size = LineSize(size, second);
+        APIs::DrawTextFont(dc, second, anchor.x, y, size, alignment, kMessageFace, 0, colour);
     }
-}
-
-int32_t InverseOf(int32_t colour) {
-    return 0xFFFFFF - (colour & 0xFFFFFF);
-}
-
-std::array<int, 4> DrawLine(Surface& table, const QString& line, Anchor anchor, int32_t colour) {
-    QPainter painter(&table.Image());
-    painter.setPen(QColor(ToQRgb(colour)));
-    const QRect bounds = painter.fontMetrics().boundingRect(line);
-    int left = anchor.x;
-    if (anchor.alignment == 1) left = anchor.x - bounds.width();
-    if (anchor.alignment == 2) left = anchor.x - bounds.width() / 2;
-    const QRect box(left, anchor.y, bounds.width(), painter.fontMetrics().height());
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, line);
-    return {box.left(), box.top(), box.right() + 1, box.bottom() + 1};
+    size = LineSize(size, first);
+    int32_t y = anchor.y;
+    if (code == 22) {
+        size = static_cast<int32_t>(std::floor(size * 0.75));
+        y -= 4;
+    }
+    APIs::DrawTextFont(dc, first, anchor.x, y, size, alignment, kMessageFace, 0, colour);
 }
 
 }  // namespace
 
 void Video::DrawMessage(int32_t code, const std::string& text, int32_t alignment, bool inverse,
-                        bool /*keep*/) {
+                        bool keep) {
     TableHost* table = CurrentTable();
     if (flow.QuitNow || !table) return;
     std::string first = text;
     std::string second;
-    if (const auto split = text.find("\r\n"); split != std::string::npos) {
+    if (code == -1) {
+        const LastMessageRecord& last = tableMessages.LastMessage;
+        code = last.Code;
+        first = last.FirstLine;
+        second = last.SecondLine;
+        alignment = last.Alignment;
+        if (first == tables.MessageTable[12]) return;
+    } else if (const auto split = text.find("\r\n"); code >= 0 && split != std::string::npos) {
         first = text.substr(0, split);
         second = text.substr(split + 2);
     }
-    Anchor anchor = AnchorOf(code);
-    if (anchor.alignment < 0) anchor.alignment = alignment < 0 ? 2 : alignment;
-    const int32_t colour = inverse ? InverseOf(settings.Text) : settings.Text;
-    if (!second.empty()) {
-        DrawLine(table->Table(), QString::fromStdString(second),
-                 {anchor.x, anchor.y + 24, anchor.alignment}, colour);
-    }
-    tableMessages.LastTextRect =
-        DrawLine(table->Table(), QString::fromStdString(first), anchor, colour);
+    const int32_t callerAlignment = alignment;
+    if (alignment < 0) alignment = APIs::kAlignCentre;
+    DrawLines(table->Table(), code, first, code < 0 ? std::string() : second, alignment,
+              MessageColour(inverse));
+    if (!keep)
+        tableMessages.LastMessage = {code, first, callerAlignment, second,
+                                     tableMessages.LastMessage.PulseRunning};
     if (code >= 0 && code <= 22) {
         tableMessages.ShownMessages[static_cast<size_t>(code)] = first;
         tableMessages.ShownMessages[23] = second;
@@ -129,12 +93,18 @@ void Video::EraseMessage(int32_t code, int32_t colour) {
     TableHost* table = CurrentTable();
     if (flow.QuitNow || !table) return;
     if (colour < 0 || colour > 0xFFFFFF) colour = settings.Background;
-    const auto [left, top, right, bottom] = EraseRectOf(code);
-    if (right > left && bottom > top) {
+    const MessageRect r = MessageEraseRect(code);
+    if (r.right > r.left && r.bottom > r.top) {
         QPainter painter(&table->Table().Image());
-        painter.fillRect(QRect(left, top, right - left, bottom - top), QColor(ToQRgb(colour)));
+        painter.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top),
+                         QColor(ToQRgb(colour)));
     }
     table->RefreshTable();
+}
+
+void Video::EraseSeatMessages() {
+    if (CardImages.CardWidth() < drawnText.LastTextRect.left) EraseMessage(-1, -1);
+    for (int32_t code : {1, 3, 4, 5}) EraseMessage(code, -1);
 }
 
 void Video::ShowMessageTimed(int32_t code, const std::string& text, double seconds, bool inverse) {

@@ -1,3 +1,4 @@
+#include "engine/card_sounds.h"
 #include "engine/steps/new_hand_steps.h"
 
 #include <optional>
@@ -265,7 +266,7 @@ void GamePlay::Step1200(StepCall& call) {
 
 void GamePlay::Step1250(StepCall& call) {
     ClearBit(flags.Stat0, Stat0Bits::ReplayRunning);
-    Video::DrawDealtHands();
+    Video::DrawDealtHands([] { GamePlaySubs::PlayCardSound(0); });
     APIs::Pause(0.7);
     if (settings.SoundOn && !flow.QuitNow) {
         Misc::PlayEventSound(kDealSound);

@@ -54,25 +54,6 @@ TEST_F(TableHostTest, TheYesNoQuestionShowsTwoButtonsAndTakesTheFocus) {
     EXPECT_EQ(table.focusCount, 1);
 }
 
-TEST_F(TableHostTest, AMessageIsRecordedDrawnAndWipedAgain) {
-    Video::DrawMessage(1, "Top line\r\nSecond line");
-    EXPECT_EQ(tableMessages.ShownMessages[1], "Top line");
-    EXPECT_EQ(tableMessages.ShownMessages[23], "Second line");
-    EXPECT_TRUE(Inked(146, 492, 627, 516));
-    EXPECT_TRUE(Inked(146, 516, 627, 555));
-    Video::EraseMessage(1, -1);
-    Video::EraseMessage(2, -1);
-    EXPECT_FALSE(Inked(146, 492, 627, 555));
-}
-
-TEST_F(TableHostTest, ATimedMessageStaysForTheGamePause) {
-    settings.Delay = 0.5f;
-    Video::ShowMessageTimed(3, "West passes", 4);
-    EXPECT_EQ(timing.time.NowMs(), 2000);
-    EXPECT_FALSE(Inked(86, 202, 594, 232));
-    settings = {};
-}
-
 TEST_F(TableHostTest, NothingIsDrawnWhileLeaving) {
     flow.QuitNow = true;
     Video::DrawMessage(1, "Late");

@@ -15,6 +15,7 @@
 #include "platform/settings/player_settings.h"
 #include "render/headless_table.h"
 #include "render/table_messages.h"
+#include "support/base_table_scale.h"
 #include "support/scripted_message_boxes.h"
 #include "support/virtual_timing.h"
 
@@ -67,6 +68,7 @@ class GameDriver {
 
     VirtualTiming timing;
     ScriptedMessageBoxes boxes;
+    BaseTableScale baseScale;
     HeadlessTable table;
     std::vector<std::string> trace;
     // A trace line at which the game stops running, for tests of one stretch of a hand.
