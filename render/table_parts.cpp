@@ -4,4 +4,5 @@
 void Video::ClearTableParts(int32_t) {}
 void Video::DrawTableTitles() {}
 void Video::DrawScoreCorners() {}
+void Video::DrawScoreCorner(bool) {}
 void Video::DrawPlayerNames() {}
