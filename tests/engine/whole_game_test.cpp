@@ -20,18 +20,29 @@ int GamesToPlay(int byDefault) {
     return count ? std::atoi(count) : byDefault;
 }
 
-TEST(WholeGameTest, DemoGamesEndWithATeamAtTenAndNoInvariantBroken) {
-    const int games = GamesToPlay(500);
+int FailedGames(WholeGame::Mode mode, int games) {
     int failed = 0;
     for (int i = 1; i <= games; ++i) {
         const auto seed = static_cast<uint32_t>(i);
         WholeGame whole(seed);
         HouseRules(seed);
-        if (!whole.PlayGame()) {
+        if (!whole.PlayGame(mode)) {
             if (++failed <= 5) ADD_FAILURE() << "seed " << seed << ": " << whole.failures.front();
         }
     }
-    EXPECT_EQ(failed, 0);
+    return failed;
+}
+
+TEST(WholeGameTest, DemoGamesEndWithATeamAtTenAndNoInvariantBroken) {
+    EXPECT_EQ(FailedGames(WholeGame::Mode::Demo, GamesToPlay(500)), 0);
+}
+
+TEST(WholeGameTest, GamesWithAScriptedHumanEndWithNoInvariantBroken) {
+    EXPECT_EQ(FailedGames(WholeGame::Mode::Human, GamesToPlay(500)), 0);
+}
+
+TEST(WholeGameTest, RefusedInputsOfAFuzzingHumanChangeNothing) {
+    EXPECT_EQ(FailedGames(WholeGame::Mode::Fuzz, GamesToPlay(500)), 0);
 }
 
 TEST(WholeGameTest, TheSameSeedPlaysTheSameGameMoveForMove) {

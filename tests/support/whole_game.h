@@ -31,14 +31,23 @@ class WholeGame {
     WholeGame(const WholeGame&) = delete;
     WholeGame& operator=(const WholeGame&) = delete;
 
+    // Demo: the computer decides for seat 0 too. Human: seat 0 answers every prompt with
+    // inputs drawn from the random source until one is taken. Fuzz: as Human, and an
+    // input the step refuses must change neither the hands, the score nor the step.
+    enum class Mode { Demo, Human, Fuzz };
+
     // Plays from a new game to the play-again question; false when it did not get there.
-    bool PlayGame(int maxCalls = 20000) {
-        SetBit(flags.Stat1, Stat1Bits::ComputerDecidesSouth);
+    bool PlayGame(Mode mode = Mode::Demo, int maxCalls = 20000) {
+        if (mode == Mode::Demo) SetBit(flags.Stat1, Stat1Bits::ComputerDecidesSouth);
         flow.Ptrg = 1;
         flow.InputOpen = true;
         for (int calls = 0; calls < maxCalls; ++calls) {
             if (flow.Ptrg == 14100) return CheckGameOver();
-            game.Click();
+            if (mode == Mode::Demo) {
+                game.Click();
+            } else {
+                HumanInput(mode == Mode::Fuzz);
+            }
             if (flow.QuitNow) return Fail("left the program at " + std::to_string(flow.Ptrg));
         }
         return Fail("no end after " + std::to_string(maxCalls) + " calls at " +
@@ -51,6 +60,27 @@ class WholeGame {
     std::vector<int32_t> moves;
 
   private:
+    // A click, an answer button or a number key, as the random source picks.
+    void HumanInput(bool checkRefusals) {
+        const int32_t step = flow.Ptrg;
+        const HandTable hands = hand.Hands;
+        const int32_t score = hand.Score;
+        const size_t movesBefore = moves.size();
+        const int32_t pick = RandomBelow(11);
+        if (pick == 0) {
+            game.Click();
+        } else if (pick <= 5) {
+            game.Answer(pick);
+        } else {
+            game.Door(1, 50, -static_cast<float>(pick - 5));
+        }
+        // Refused: only the answer step ran, and the game waits there still.
+        bool refused = flow.Ptrg == step && flow.InputOpen;
+        for (size_t i = movesBefore; i < moves.size(); ++i) refused = refused && moves[i] == step;
+        if (checkRefusals && refused && (hands != hand.Hands || score != hand.Score)) {
+            Fail("a refused input at " + std::to_string(step) + " changed the hand");
+        }
+    }
     bool Fail(const std::string& what) {
         failures.push_back(what);
         return false;
