@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 // The game flow: a step machine resumed at Ptrg by one call per human action.
 namespace GamePlay {
@@ -9,6 +10,8 @@ namespace GamePlay {
 // 100 + i answer button Choice(i), + 50 a key; X = -n for number key n, else the
 // click point. Every caller passes 0 as the fifth argument.
 void MainGame(int16_t& Button, int16_t& Shift, float& X, float& Y, int16_t fifth);
+// Told of every step MainGame has run, after it ran: whole-game tests check the state.
+void InstallStepObserver(std::function<void(int32_t)> observer);
 
 // The three ways a step hands over to the human. AwaitHuman ends the call and the
 // "Input" sound plays; AwaitHumanQuiet opens the input but runs on into the next

@@ -1,3 +1,4 @@
+#include <functional>
 #include <string>
 
 #include "engine/event_sounds.h"
@@ -104,6 +105,11 @@ bool HeadOfPass(StepCall& call) {
 }
 
 // False when the step number is unknown and the program is leaving.
+std::function<void(int32_t)>& StepObserver() {
+    static std::function<void(int32_t)> observer;
+    return observer;
+}
+
 bool RunStep(StepCall& call) {
     const StepFunction step = GamePlay::FindStep(flow.Ptrg);
     if (!step) {
@@ -115,6 +121,7 @@ bool RunStep(StepCall& call) {
     }
     call.step = flow.Ptrg;
     step(call);
+    if (StepObserver()) StepObserver()(call.step);
     return true;
 }
 
@@ -181,6 +188,10 @@ void GamePlay::MainGame(int16_t& Button, int16_t& Shift, float& X, float& Y, int
         TailOfPass(call);
     } while (call.KeepRunning);
     LeaveCall(call);
+}
+
+void GamePlay::InstallStepObserver(std::function<void(int32_t)> observer) {
+    StepObserver() = std::move(observer);
 }
 
 void GamePlay::AwaitHuman(bool& KeepRunning, bool& InputCue) {

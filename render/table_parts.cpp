@@ -130,3 +130,4 @@ void Video::DrawPlayerNames() {
 
 // Not drawn yet: the score corners come with the scoring display.
 void Video::DrawScoreCorners() {}
+void Video::DrawScoreCorner(bool) {}

@@ -22,5 +22,7 @@ void ClearTableParts(int32_t mask);
 void DrawTableTitles();
 // Both score corners.
 void DrawScoreCorners();
+// One score corner: the top one (the opponents') or the bottom one.
+void DrawScoreCorner(bool top);
 void DrawPlayerNames();
 }  // namespace Video

@@ -23,10 +23,24 @@ struct Holdings {
     bool k = false;
 };
 
+bool JokerInDeck() {
+    return (settings.Opts2 & (1 << 19)) != 0;
+}
+
+bool HoldsJoker(int32_t seat, int32_t trump) {
+    return FindCard(hand.Hands, seat, trump, kTopJoker) >= 0 ||
+           FindCard(hand.Hands, seat, kJokerSuit, kJoker) >= 0 ||
+           FindCard(hand.Hands, seat, kJokerSuit, kTopJoker) >= 0;
+}
+
+// r, l, a and k stand for the four highest trumps: with the joker in the deck it is the
+// highest, and the bowers and the ace move one place down.
 Holdings HoldingsOf(int32_t seat, int32_t trump) {
-    return {
-        FindRightBower(hand.Hands, seat, trump) >= 0, FindLeftBower(hand.Hands, seat, trump) >= 0,
-        FindCard(hand.Hands, seat, trump, kAce) >= 0, FindCard(hand.Hands, seat, trump, 4) >= 0};
+    const bool right = FindRightBower(hand.Hands, seat, trump) >= 0;
+    const bool left = FindLeftBower(hand.Hands, seat, trump) >= 0;
+    const bool ace = FindCard(hand.Hands, seat, trump, kAce) >= 0;
+    if (JokerInDeck()) return {HoldsJoker(seat, trump), right, left, ace};
+    return {right, left, ace, FindCard(hand.Hands, seat, trump, 4) >= 0};
 }
 
 bool AnyPlayed(int32_t rank, int32_t suit) {
@@ -35,6 +49,21 @@ bool AnyPlayed(int32_t rank, int32_t suit) {
         if (APIs::Nib(entry, 1) == rank && (suit < 0 || APIs::Nib(entry, 0) == suit)) return true;
     }
     return false;
+}
+
+struct Gone {
+    bool r = false;
+    bool l = false;
+    bool a = false;
+};
+
+Gone TopTrumpsGone(int32_t trump) {
+    const bool right = AnyPlayed(kRightBower, -1);
+    const bool left = AnyPlayed(kLeftBower, -1);
+    if (JokerInDeck()) {
+        return {AnyPlayed(kJoker, -1) || AnyPlayed(kTopJoker, -1), right, left};
+    }
+    return {right, left, AnyPlayed(kAce, trump)};
 }
 
 }  // namespace
@@ -52,9 +81,10 @@ int32_t GamePlaySubs::EndEarlyCode() {
     const Holdings p = HoldingsOf((maker + 2) % 4, trump);
     const Holdings d1 = HoldingsOf(Wrap4(maker), trump);
     const Holdings d2 = HoldingsOf(Wrap4(maker + 2), trump);
-    const bool rGone = AnyPlayed(kRightBower, -1);
-    const bool lGone = AnyPlayed(kLeftBower, -1);
-    const bool aGone = AnyPlayed(kAce, trump);
+    const Gone gone = TopTrumpsGone(trump);
+    const bool rGone = gone.r;
+    const bool lGone = gone.l;
+    const bool aGone = gone.a;
     const bool b14 = (settings.Opts3 & (1 << 14)) != 0;
     const bool ee = (settings.Opts1 & (1 << 17)) != 0;
     int32_t code = 0;

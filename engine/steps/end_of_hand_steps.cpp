@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <string>
 
+#include "engine/end_game.h"
 #include "engine/game_play.h"
 #include "engine/interruptible_pause.h"
 #include "engine/model/game_trace.h"
@@ -10,20 +11,63 @@
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "engine/model/state/tables.h"
+#include "engine/score_hand.h"
+#include "engine/slowpoke_timer.h"
 #include "platform/packed_fields.h"
 #include "platform/settings/player_settings.h"
 #include "platform/timing/timing.h"
 #include "platform/waits.h"
 #include "render/choice_buttons.h"
+#include "render/table_controls.h"
 #include "render/table_host.h"
 #include "render/table_messages.h"
 #include "render/table_parts.h"
 
+namespace {
+
+void SetDemoTimer(int32_t interval) {
+    if (TableHost* table = CurrentTable()) {
+        TableTimer timer = table->Timer(TableTimerId::AttractTimer);
+        timer.Interval = interval;
+        table->SetTimer(TableTimerId::AttractTimer, timer);
+    }
+}
+
+void SetDemoTimerTag(const std::string& tag) {
+    if (TableHost* table = CurrentTable()) {
+        TableTimer timer = table->Timer(TableTimerId::AttractTimer);
+        timer.Tag = tag;
+        table->SetTimer(TableTimerId::AttractTimer, timer);
+    }
+}
+
+}  // namespace
+
 void GamePlay::Step11000(StepCall& call) {
-    StepNotBuilt(call);
+    GamePlaySubs::ScoreHand();
+    ClearBit(flags.Stat0, Stat0Bits::ReplayNoScore);
+    Misc::Trace("Clearing RePlay No Score flag.");
+    if (flow.QuitNow) return;
+    GoOn(call, 11100);
 }
 void GamePlay::Step11100(StepCall& call) {
-    StepNotBuilt(call);
+    Misc::Trace("Score H:" + std::to_string(APIs::Nib(hand.Score, 0)) +
+                "  C:" + std::to_string(APIs::Nib(hand.Score, 1)));
+    // Level tricks or a hand ended early do not tell which team scored.
+    const int32_t ahead = APIs::Nib(hand.Tricks, 6);
+    if (ahead > 1 || APIs::Nib(hand.Tricks, 2) < 5) {
+        Video::DrawScoreCorners();
+    } else {
+        Video::DrawScoreCorner(ahead != 0);
+    }
+    if ((settings.Opts3 & (1 << 29)) == 0) {
+        GoOn(call, 11200);
+        return;
+    }
+    flow.Ptrg = 11100 + 80000;
+    Video::DrawMessage(1, tables.MessageTable[75]);
+    flow.InputOpen = true;
+    call.KeepRunning = false;
 }
 void GamePlay::Step12000(StepCall& call) {
     if (TableHost* table = CurrentTable()) {
@@ -83,24 +127,77 @@ void GamePlay::Step12000(StepCall& call) {
     }
 }
 void GamePlay::Step14000(StepCall& call) {
-    StepNotBuilt(call);
+    Video::ClearTableParts(63);
+    GamePlaySubs::EndGame(-1);
+    ClearBit(flags.Stat2, Stat2Bits::GameInProgress);
+    GoOn(call, 14010);
 }
 void GamePlay::Step14010(StepCall& call) {
-    StepNotBuilt(call);
+    Video::DrawMessage(1, tables.MessageTable[77]);
+    if (IsSet(flags.Stat2, Stat2Bits::FastMode)) {
+        Video::EraseMessage(1);
+        Video::HideAllChoices();
+        Video::ClearTableParts(255);
+        APIs::WaitMs(10);
+        GoOn(call, 25);
+        return;
+    }
+    APIs::WaitMs(50);
+    Video::AskTwoChoices();
+    APIs::WaitMs(50);
+    if (!flow.QuitNow && (settings.Opts1 & (1 << 18)) != 0) {
+        SetBit(flags.Stat1, Stat1Bits::DemoTimerArmed);
+        SetDemoTimer(IsSet(flags.Stat1, Stat1Bits::ComputerDecidesSouth) ? 7500 : 52000);
+    }
+    KavlorMain::SetSlowpokeTimer(14100);
+    AwaitHuman(call.KeepRunning, call.InputCue);
+    call.InputCue = false;
+    flow.Ptrg = 14100;
 }
 void GamePlay::Step14100(StepCall& call) {
-    StepNotBuilt(call);
+    if (call.Shift != 101 && call.Shift != 102) {
+        AwaitHumanSilent(call.KeepRunning, call.InputCue);
+        return;
+    }
+    Video::EraseMessage(1);
+    Video::HideAllChoices();
+    if (call.Shift == 101) Video::ClearTableParts(255);
+    ClearBit(flags.Stat1, Stat1Bits::DemoTimerArmed);
+    SetDemoTimerTag("0");
+    AnswerTaken(call, call.Shift == 101 ? 25 : 15000);
 }
 void GamePlay::Step16000(StepCall& call) {
     // The request is taken first, so that the tail of the pass does not divert again.
     ClearBit(flags.Stat1, Stat1Bits::NewGameRequested);
-    StepNotBuilt(call);
+    if (TableHost* table = CurrentTable()) table->SetMenuEnabled(TableMenu::MnuFileNew, false);
+    FormFunctions::SaveTableControls();
+    Video::EraseMessage(1);
+    Video::EraseMessage(2);
+    Video::HideAllChoices();
+    Video::DrawMessage(1, tables.MessageTable[78]);
+    Video::AskTwoChoices();
+    flow.InputOpen = false;
+    // The call that raised the question carries no answer to it.
+    call.Shift = 0;
+    GoOn(call, 16010);
 }
 void GamePlay::Step16010(StepCall& call) {
-    StepNotBuilt(call);
+    if (call.Shift != 101 && call.Shift != 102) {
+        AwaitHumanSilent(call.KeepRunning, call.InputCue);
+        return;
+    }
+    Video::EraseMessage(1);
+    Video::HideAllChoices();
+    if (call.Shift == 101) Video::ClearTableParts(255);
+    AnswerTaken(call, call.Shift == 101 ? 25 : 16020);
 }
 void GamePlay::Step16020(StepCall& call) {
-    StepNotBuilt(call);
+    flow.Ptrg = flow.SavedPtrg;
+    Video::ClearTableParts(4);
+    FormFunctions::RestoreTableControls();
+    // The interrupted step asks its question again at the next call; this call's
+    // answer was for the new-game question.
+    AwaitHuman(call.KeepRunning, call.InputCue);
 }
 
 namespace {

@@ -94,10 +94,13 @@ TEST_F(MainGameTest, WithoutARequestTheScorePauseRunsOnToTheNextStep) {
     WaitAt(11200);
     hand.Score = 10;
     SetBit(flags.Stat2, Stat2Bits::FastMode);
+    // The fast mode goes from the game over straight into a new game.
+    game.stopAtLine = "Starting New Game.";
     const int64_t start = game.timing.time.NowMs();
     game.Click();
-    EXPECT_NEAR(game.timing.time.NowMs() - start, 800, 5);
-    EXPECT_EQ(flow.Ptrg, 14000);
+    EXPECT_NEAR(game.timing.time.NowMs() - start, 810, 5);
+    EXPECT_EQ(flow.Ptrg, 50);
+    EXPECT_FALSE(IsSet(flags.Stat2, Stat2Bits::GameInProgress));
     EXPECT_TRUE(IsSet(flags.Stat1, Stat1Bits::ReplayButtonsShown));
     EXPECT_TRUE(game.sounds.empty());
 }
@@ -198,8 +201,15 @@ TEST_F(MainGameTest, ANewGameAskedForDuringAGameKeepsTheStep) {
     SetBit(flags.Stat1, Stat1Bits::NewGameRequested);
     game.Click();
     EXPECT_EQ(flow.SavedPtrg, 1811);
-    EXPECT_EQ(flow.Ptrg, 16000);
-    EXPECT_TRUE(game.Traced("Step 16000 is not available yet."));
+    EXPECT_EQ(flow.Ptrg, 16010);
+    EXPECT_TRUE(flow.InputOpen);
+    EXPECT_TRUE(game.table.Choice(1).Visible);
+
+    // No: the interrupted question stands again, unanswered by this call.
+    game.Answer(2);
+    EXPECT_EQ(flow.Ptrg, 1811);
+    EXPECT_TRUE(flow.InputOpen);
+    EXPECT_FALSE(IsSet(flags.Stat1, Stat1Bits::NewGameRequested));
 }
 
 TEST_F(MainGameTest, TheHintLeavesTheQuestionStanding) {

@@ -29,9 +29,12 @@ class NewHandStepsTest : public ::testing::Test {
     void TearDown() override { InstallRandomSource(nullptr); }
     // A new game from the first click after loading, up to the first calling step.
     void StartGame() {
+        game.stopAtLine = "Starting Loop for Calling Trump";
         flow.Ptrg = 5;
         flow.InputOpen = true;
         game.Click();
+        game.stopAtLine.clear();
+        flow.QuitNow = false;
     }
     static bool HandDealt() {
         std::set<std::pair<int32_t, int32_t>> cards;

@@ -9,9 +9,9 @@
 #include "engine/model/state/tables.h"
 #include "platform/atomic_file.h"
 #include "platform/ini/settings_file.h"
+#include "platform/settings/player_settings.h"
 #include "render/scale_code.h"
 #include "render/screen_scale.h"
-#include "platform/settings/player_settings.h"
 #include "support/decimal_comma_locale.h"
 #include "support/temp_data_folder.h"
 

@@ -179,7 +179,8 @@ TEST(TableTexts, TheBuiltProgramCarriesTheTables) {
     // Every default names a file of the media the build makes.
     const std::string media = paths.DataFolder + "/Media/";
     auto madeByTheBuild = [&](const std::string& path) {
-        return std::filesystem::exists(std::string(KAVLOR_MEDIA_DIR) + "/" + path.substr(media.size()));
+        return std::filesystem::exists(std::string(KAVLOR_MEDIA_DIR) + "/" +
+                                       path.substr(media.size()));
     };
     for (int event = 1; event <= 32; ++event) {
         EXPECT_TRUE(madeByTheBuild(settings.SoundFiles[static_cast<size_t>(event)])) << event;

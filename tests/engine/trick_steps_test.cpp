@@ -23,6 +23,7 @@ class TrickStepsTest : public ::testing::Test {
             settings.PlayerNames[static_cast<size_t>(seat)] = "P" + std::to_string(seat);
         tables.MessageTable[71] = "Follow suit.";
         tables.MessageTable[72] = "No first blood.";
+        game.stopAtLine = "Clearing RePlay No Score flag.";
     }
     // A called hand: hearts trump, seat 1 the maker, seat 3 the dealer (seat 0 leads).
     void Deal(std::vector<std::string_view> hands, int32_t maker = 1) {
