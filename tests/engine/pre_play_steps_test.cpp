@@ -47,6 +47,11 @@ class PrePlayStepsTest : public ::testing::Test {
         }
     }
     // Trump made in round 1 on the turned-up card.
+    // West orders up the turned-up ace of diamonds to the human dealer.
+    static void WestOrdersTheHumanDealerUp() {
+        Called(kDiamonds, 1, 7, 0, "AD");
+        HandText::SetHand(1, "QC TD 9S QS AH");
+    }
     static void Called(int32_t trump, int32_t maker, int32_t loner, int32_t dealer,
                        const char* up) {
         hand.GenInf = Misc::Set3Bits(hand.GenInf, trump, 0);
@@ -105,8 +110,7 @@ TEST_F(PrePlayStepsTest, AComputerDealerPicksUpAndPlayIsSetUp) {
 }
 
 TEST_F(PrePlayStepsTest, TheHumanDealerDiscardsByKey) {
-    Called(kDiamonds, 1, 7, 0, "AD");
-    HandText::SetHand(1, "QC TD 9S QS AH");
+    WestOrdersTheHumanDealerUp();
     Start();
     ASSERT_EQ(flow.Ptrg, 2715);
     EXPECT_EQ(Shown(2), "m54");
@@ -117,8 +121,7 @@ TEST_F(PrePlayStepsTest, TheHumanDealerDiscardsByKey) {
 }
 
 TEST_F(PrePlayStepsTest, DiscardingATrumpIsConfirmed) {
-    Called(kDiamonds, 1, 7, 0, "AD");
-    HandText::SetHand(1, "QC TD 9S QS AH");
+    WestOrdersTheHumanDealerUp();
     Start();
     Key(4);  // the king of trump
     ASSERT_EQ(flow.Ptrg, 2740);
@@ -134,8 +137,7 @@ TEST_F(PrePlayStepsTest, DiscardingATrumpIsConfirmed) {
 }
 
 TEST_F(PrePlayStepsTest, NoDiscardIsConfirmedOnceAndKeepsTheHand) {
-    Called(kDiamonds, 1, 7, 0, "AD");
-    HandText::SetHand(1, "QC TD 9S QS AH");
+    WestOrdersTheHumanDealerUp();
     keyLabels.KeyMarkRect = {10, 10, 30, 30};
     Start();
     game.Click(20, 20);
