@@ -15,6 +15,7 @@
 #include "platform/packed_fields.h"
 #include "platform/paths.h"
 #include "platform/settings/player_settings.h"
+#include "render/score_corners.h"
 #include "render/table_parts.h"
 
 namespace {
@@ -182,7 +183,8 @@ void Apply(const LoggedHand& logged) {
     }
     if (logged.score) {
         hand.Score = *logged.score;
-        Video::DrawScoreCorners();
+        Video::DrawTopScore();
+        Video::DrawBottomScore();
     }
 }
 

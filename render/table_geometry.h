@@ -70,4 +70,8 @@ TableLayout LayOutTable(float s, int32_t band, int32_t bandWidth, const CardPixe
                         int32_t opts1, int32_t opts4);
 // LayOutTable for the current scale and settings; also records tableGeometry.
 TableLayout LayOutCurrentTable();
+// The small random displacement of a card laid on the table, -(range / 2) to about
+// range / 2 (range 0 or below: 7); flags bit 0 doubles it at the scale, bit 1 makes it
+// non-negative. Zero while the cards are to be aligned.
+void RandomCardOffset(int32_t& dx, int32_t& dy, int32_t flags, int32_t range);
 }  // namespace FormFunctions

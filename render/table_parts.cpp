@@ -127,7 +127,3 @@ void Video::DrawPlayerNames() {
     }
     table->RefreshTable();
 }
-
-// Not drawn yet: the score corners come with the scoring display.
-void Video::DrawScoreCorners() {}
-void Video::DrawScoreCorner(bool) {}

@@ -14,15 +14,11 @@ struct NameBox {
 
 inline NameBox dude0NameBox;
 
-// The fixed parts of the table besides the hands: clearing them, the titles, the
-// score corners and the player names.
+// The fixed parts of the table besides the hands: clearing them, the titles and the
+// player names.
 namespace Video {
 // Clears the table parts whose bits are set in mask (255 all of them).
 void ClearTableParts(int32_t mask);
 void DrawTableTitles();
-// Both score corners.
-void DrawScoreCorners();
-// One score corner: the top one (the opponents') or the bottom one.
-void DrawScoreCorner(bool top);
 void DrawPlayerNames();
 }  // namespace Video

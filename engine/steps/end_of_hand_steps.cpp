@@ -21,6 +21,7 @@
 #include "render/table_controls.h"
 #include "render/table_host.h"
 #include "render/table_messages.h"
+#include "render/score_corners.h"
 #include "render/table_parts.h"
 
 namespace {
@@ -56,9 +57,12 @@ void GamePlay::Step11100(StepCall& call) {
     // Level tricks or a hand ended early do not tell which team scored.
     const int32_t ahead = APIs::Nib(hand.Tricks, 6);
     if (ahead > 1 || APIs::Nib(hand.Tricks, 2) < 5) {
-        Video::DrawScoreCorners();
+        Video::DrawTopScore();
+        Video::DrawBottomScore();
+    } else if (ahead != 0) {
+        Video::DrawTopScore();
     } else {
-        Video::DrawScoreCorner(ahead != 0);
+        Video::DrawBottomScore();
     }
     if ((settings.Opts3 & (1 << 29)) == 0) {
         GoOn(call, 11200);
@@ -97,7 +101,8 @@ void GamePlay::Step12000(StepCall& call) {
             Video::EraseMessage(1);
             Video::ClearTableParts(252);
         }
-        Video::DrawScoreCorners();
+        Video::DrawTopScore();
+        Video::DrawBottomScore();
         Video::DrawPlayerNames();
         AwaitHumanQuiet(call.KeepRunning, call.InputCue);
         flow.Ptrg = 1000;

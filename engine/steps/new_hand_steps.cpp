@@ -25,6 +25,7 @@
 #include "render/message_series.h"
 #include "render/table_host.h"
 #include "render/table_messages.h"
+#include "render/score_corners.h"
 #include "render/table_parts.h"
 
 namespace {
@@ -165,7 +166,8 @@ void GamePlay::Step5(StepCall& call) {
 }
 
 void GamePlay::Step6(StepCall& call) {
-    Video::DrawScoreCorners();
+    Video::DrawTopScore();
+    Video::DrawBottomScore();
     Misc::Trace("Network Game Check");
     GoOn(call, 25);
 }
@@ -215,7 +217,8 @@ void GamePlay::Step51(StepCall& call) {
     if (candidate < 4) hand.DealerCounter = candidate;
     hand.Score = 0;
     SetBit(flags.Stat2, Stat2Bits::GameInProgress);
-    Video::DrawScoreCorners();
+    Video::DrawTopScore();
+    Video::DrawBottomScore();
     Misc::Trace(ScoreLine());
     GoOn(call, 1000);
 }
@@ -249,7 +252,8 @@ void GamePlay::Step1110(StepCall& call) {
     RestoreReviewButton();
     ResetHandFlags();
     Video::ClearTableParts(kAllParts);
-    Video::DrawScoreCorners();
+    Video::DrawTopScore();
+    Video::DrawBottomScore();
     Video::DrawPlayerNames();
     const bool gameGoesOn = APIs::Nib(hand.Score, 0) < 10 && APIs::Nib(hand.Score, 1) < 10;
     GoOn(call, gameGoesOn ? 1200 : 14000);
@@ -305,7 +309,8 @@ void GamePlay::Step13000(StepCall& call) {
                 RestoreReviewButton();
                 Video::ClearTableParts(kAllParts);
                 Video::DrawPlayerNames();
-                Video::DrawScoreCorners();
+                Video::DrawTopScore();
+                Video::DrawBottomScore();
             }
             Video::MessageSeries(tables.MessageTable[76], 7, 1.0);
             GamePlaySubs::ResetHandForReplay();
