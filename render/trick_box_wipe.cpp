@@ -83,6 +83,7 @@ void Video::WipeTrickBox(int32_t pattern) {
     const PictureBox box = table->PicBState(kTrickBox);
     if (IsSet(flags.Stat2, Stat2Bits::FastMode)) {
         table->PicB(kTrickBox).Fill(box.BackColor);
+        table->RefreshPicB(kTrickBox);
         APIs::WaitMs(1);
         return;
     }
