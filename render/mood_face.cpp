@@ -27,9 +27,9 @@ int Pen(double v) {
 // built-in back it clashes: those get a green face.
 bool GreenFace(const FaceWindow& window) {
     const int32_t back = window.backColor;
-    const bool yellowStats = window.caption == "Statistics" &&
-                             Misc::ColorComponent(back, 0) > 219 &&
-                             Misc::ColorComponent(back, 1) > 219 && Misc::ColorComponent(back, 2) < 60;
+    const bool yellowStats =
+        window.caption == "Statistics" && Misc::ColorComponent(back, 0) > 219 &&
+        Misc::ColorComponent(back, 1) > 219 && Misc::ColorComponent(back, 2) < 60;
     const bool plainBack = settings.CardBack == 0 && !(settings.Opts1 & kDeckFileInUse);
     return yellowStats || plainBack;
 }
@@ -86,8 +86,7 @@ void Video::DrawMoodFaceEyes(int32_t x, int32_t y, const FaceWindow& window, flo
     }
 }
 
-void Video::DrawMoodFace(int32_t x, int32_t y, int32_t mood, const FaceWindow& window,
-                         float size) {
+void Video::DrawMoodFace(int32_t x, int32_t y, int32_t mood, const FaceWindow& window, float size) {
     const double k = size > 0 ? size : scale.ScaleFactor;
     if (flow.QuitNow) return;
     Surface& dc = window.dc;

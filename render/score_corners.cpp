@@ -77,8 +77,7 @@ constexpr StyleTable kSixesAndFours{{
     {Upright(Pip::Six, {0.3, 0.15}, {0.3, 1.3}), TurnedOver(Pip::Four)},
     {Upright(Pip::Six, {0.3, 0.1}, {0.3, 1.45}), Upright(Pip::Four, {0.4, 0.45}, {0.4, 1.1})},
     {Upright(Pip::Six, {0.3, 0.2}, {0.3, 1.25}), Upright(Pip::Four, {0.85, 0.25}, {0.85, 1.2})},
-    {Upright(Pip::Six, {0.3, kOnePixel}, {0.3, 1.65}),
-     Upright(Pip::Four, {0.4, 0.6}, {0.4, 1.05})},
+    {Upright(Pip::Six, {0.3, kOnePixel}, {0.3, 1.65}), Upright(Pip::Four, {0.4, 0.6}, {0.4, 1.05})},
     {Upright(Pip::Back, {0.3, 0.2}, {0.3, 1.25}), BackOver()},
     {Upright(Pip::Back, {0.3, 0.2}, {0.3, 1.25}), BackOver()},
 }};
@@ -86,8 +85,7 @@ constexpr StyleTable kSixesAndFours{{
 constexpr StyleTable kFivesTable{{
     {Upright(Pip::FirstFive, {0.3, 0.2}, {0.3, 1.25}), BackOver()},
     {Upright(Pip::FirstFive, {0.3, 0.15}, {0.3, 1.3}), TurnedOver(Pip::Back)},
-    {Upright(Pip::FirstFive, {0.3, 0.1}, {0.3, 1.45}),
-     Upright(Pip::Back, {0.4, 0.45}, {0.4, 1.1})},
+    {Upright(Pip::FirstFive, {0.3, 0.1}, {0.3, 1.45}), Upright(Pip::Back, {0.4, 0.45}, {0.4, 1.1})},
     {Upright(Pip::FirstFive, {0.26, 0.2}, {0.26, 1.25}),
      Upright(Pip::Back, {0.89, 0.3}, {0.89, 1.2})},
     {Upright(Pip::FirstFive, {0.1, 0.15}, {0.1, 1.5}), {Pip::Back, T, {0.42, 0.2}, {0.42, 1.45}}},
@@ -175,10 +173,10 @@ ScoreCardSpot SpotOf(const Card& card, bool top) {
     const double w = CardImages.ScoreCardWidth();
     const double h = CardImages.ScoreCardHeight();
     const bool atOne = scale.ScaleFactor == 1.0f && card.topAtOne.a > 0;
-    const Place place = top ? (atOne ? card.topAtOne : card.top)
-                            : (atOne ? card.bottomAtOne : card.bottom);
-    const int32_t y =
-        top ? (place.b == kOnePixel ? 1 : Round(place.b * h)) : Round(scale.BandHeight - place.b * h);
+    const Place place =
+        top ? (atOne ? card.topAtOne : card.top) : (atOne ? card.bottomAtOne : card.bottom);
+    const int32_t y = top ? (place.b == kOnePixel ? 1 : Round(place.b * h))
+                          : Round(scale.BandHeight - place.b * h);
     return {Round(place.a * w), y, IndexOf(card.pip, card.orientation, top), card.orientation};
 }
 

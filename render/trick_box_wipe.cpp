@@ -25,7 +25,10 @@ void ShowStep(TableHost& table) {
 class Wipe {
   public:
     Wipe(TableHost& table, const PictureBox& box)
-        : table_(table), dc_(table.PicB(kTrickBox)), pen_(box.DrawWidth), width_(box.Width),
+        : table_(table),
+          dc_(table.PicB(kTrickBox)),
+          pen_(box.DrawWidth),
+          width_(box.Width),
           height_(box.Height) {}
 
     void Run(int32_t pattern) {
