@@ -57,10 +57,12 @@ TEST_F(TrickBoxWipeTest, EveryPatternCoversTheBoxOneMillisecondAStep) {
     }
 }
 
-TEST_F(TrickBoxWipeTest, APatternAboveFourLeavesTheBox) {
-    Prepare(100, 60);
-    Video::WipeTrickBox(5);
-    EXPECT_EQ(Left(kOldCards), 100 * 60);
+TEST_F(TrickBoxWipeTest, APatternOutsideTheFiveLeavesTheBox) {
+    for (int pattern : {5, -1}) {
+        Prepare(100, 60);
+        Video::WipeTrickBox(pattern);
+        EXPECT_EQ(Left(kOldCards), 100 * 60) << pattern;
+    }
 }
 
 TEST_F(TrickBoxWipeTest, FastModeClearsAtOnceWhateverThePattern) {
