@@ -62,6 +62,29 @@ inline void SetHand(HandTable& table, int seat, std::string_view cards) {
     }
 }
 
-inline void SetHand(int seat, std::string_view cards) { SetHand(hand.Hands, seat, cards); }
+inline void SetHand(int seat, std::string_view cards) {
+    SetHand(hand.Hands, seat, cards);
+}
+
+// A card as the played-card entries hold it: the suit below the rank's nibble.
+inline int32_t Entry(std::string_view text) {
+    const auto [suit, rank] = ParseCard(text);
+    return suit | (rank << 4);
+}
+
+// Puts three cards into the kitty's entries, each with `owner` in bits 12-15 (the deal
+// marks them with kKittySeatCode).
+inline void SetKitty(std::string_view cards, int32_t owner = 0) {
+    size_t entry = kFirstKittyEntry;
+    for (auto card : Words(cards)) hand.CardsPlayed[entry++] = Entry(card) | (owner << 12);
+}
+
+inline bool KittyHolds(std::string_view text, int32_t owner = 0) {
+    for (int entry = kFirstKittyEntry; entry < kFirstKittyEntry + 3; ++entry) {
+        const int32_t held = hand.CardsPlayed[static_cast<size_t>(entry)];
+        if (held == (Entry(text) | (owner << 12))) return true;
+    }
+    return false;
+}
 
 }  // namespace HandText
