@@ -69,24 +69,14 @@ TEST_F(DiscardTest, GivingBackThePassedCardMarksIt) {
     EXPECT_EQ(hand.Hands, before);
 }
 
-void SetKitty(int first, int second, int third) {
-    hand.CardsPlayed[21] = first | (5 << 12);
-    hand.CardsPlayed[22] = second | (5 << 12);
-    hand.CardsPlayed[23] = third | (5 << 12);
-}
-int Card(const char* text) {
-    const auto [suit, rank] = HandText::ParseCard(text);
-    return rank * 16 + suit;
-}
-
 TEST_F(DiscardTest, TheBestKittyCardIsTrumpFirstThenRank) {
-    SetKitty(Card("KC"), Card("9H"), Card("AS"));
+    HandText::SetKitty("KC 9H AS", kKittySeatCode);
     hand.GenInf = Misc::Set3Bits(hand.GenInf, 1, 0);
     EXPECT_EQ(Logics::BestKittyCard(0), 23);
     hand.GenInf = Misc::Set3Bits(hand.GenInf, 0, 0);
     EXPECT_EQ(Logics::BestKittyCard(0), 22);
     EXPECT_EQ(Logics::BestKittyCard(1), 23);
-    SetKitty(Card("KC"), Card("9H"), Card("JD"));
+    HandText::SetKitty("KC 9H JD", kKittySeatCode);
     EXPECT_EQ(Logics::BestKittyCard(0), 23);
 }
 
