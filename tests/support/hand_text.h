@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,6 +32,21 @@ inline Card ParseCard(std::string_view text) {
     const auto rank = kRanks.find(text[0]);
     if (rank == std::string_view::npos) throw std::invalid_argument("rank: " + std::string(text));
     return {static_cast<int32_t>(suit), static_cast<int32_t>(rank)};
+}
+
+// The text ParseCard reads back for a held card; "--" for an empty slot.
+inline std::string CardText(const std::array<int32_t, 2>& card) {
+    using namespace CardFunctions;
+    const int32_t suit = card[kSuitPlane], rank = card[kRankPlane];
+    if (rank < 0) return "--";
+    if (suit == kJokerSuit) return rank == kTopJoker ? "TJ" : "BJ";
+    if (suit < 0 || suit > 3) return "suit " + std::to_string(suit);
+    const char suitLetter = "HDCS"[suit];
+    if (rank == kLeftBower) return std::string("L") + suitLetter;
+    if (rank == kRightBower) return std::string("R") + suitLetter;
+    if (rank == kTopJoker) return "TJ";
+    if (rank > kAce) return "rank " + std::to_string(rank);
+    return std::string{"9TJQKA"[rank], suitLetter};
 }
 
 inline std::vector<std::string_view> Words(std::string_view text) {
