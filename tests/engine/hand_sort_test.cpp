@@ -24,14 +24,8 @@ class HandSortTest : public ::testing::Test {
     static std::string Text() {
         std::string text;
         for (size_t slot = 0; slot < 5; ++slot) {
-            const auto& card = hand.Hands[0][slot];
             if (!text.empty()) text += ' ';
-            if (card[kSuitPlane] == 7) {
-                text += "BJ";
-                continue;
-            }
-            text += card[kRankPlane] == 8 ? 'R' : "9TJQKA"[card[kRankPlane]];
-            text += "HDCS"[card[kSuitPlane]];
+            text += HandText::CardText(hand.Hands[0][slot]);
         }
         return text;
     }
