@@ -78,9 +78,7 @@ inline void SetHand(HandTable& table, int seat, std::string_view cards) {
     }
 }
 
-inline void SetHand(int seat, std::string_view cards) {
-    SetHand(hand.Hands, seat, cards);
-}
+inline void SetHand(int seat, std::string_view cards) { SetHand(hand.Hands, seat, cards); }
 
 // A card as the played-card entries hold it: the suit below the rank's nibble.
 inline int32_t Entry(std::string_view text) {
