@@ -31,6 +31,11 @@ public:
     TempDataFolder& operator=(const TempDataFolder&) = delete;
 
     std::string File(const std::string& name) const { return paths.DataFolder + "/" + name; }
+    // Writes a file of the folder; gives its path.
+    std::string Write(const std::string& name, const std::string& text) const {
+        WriteText(File(name), text);
+        return File(name);
+    }
     std::string SettingsText() const { return FileText(paths.IniPath); }
     void WriteSettings(const std::string& text) const { WriteText(paths.IniPath, text); }
 
