@@ -36,7 +36,7 @@ TEST_F(InterruptiblePause, WithoutARequestItRunsItsTime) {
 
 TEST(DebugTrace, AppendsStepAndTextLines) {
     TempDataFolder folder;
-    WriteText(folder.File("Debug.txt"), "earlier\n");
+    folder.Write("Debug.txt", "earlier\n");
     flow.Ptrg = 4100;
     Misc::DebugLog("West leads");
     flow.Ptrg = 4200;
