@@ -41,12 +41,11 @@ TEST_F(HandSortTest, SuitGroupsAlternateInColourWhereTheHandAllows) {
     EXPECT_EQ(Sorted("9D TH KD QH AD"), "QH TH AD KD 9D");
 }
 
-TEST_F(HandSortTest, OneSuitSortsByRankWithTheRightBowerFirstAndTheJokerLast) {
+TEST_F(HandSortTest, OneSuitSortsByRankWithTheBowersFirstAndTheJokerLast) {
     EXPECT_EQ(Sorted("9S AS TS KS QS"), "AS KS QS TS 9S");
-    HandText::SetHand(0, "9H AH TH KH BJ");
-    hand.Hands[0][2][kRankPlane] = 8;
-    Sorts::SortHand(hand.Hands, 0);
-    EXPECT_EQ(Text(), "RH AH KH 9H BJ");
+    EXPECT_EQ(Sorted("9H AH RH KH BJ"), "RH AH KH 9H BJ");
+    EXPECT_EQ(Sorted("9C RC AC QC LC"), "RC LC AC QC 9C");
+    EXPECT_EQ(Sorted("BJ TH JS AH 9S"), "AH TH JS 9S BJ");
 }
 
 TEST_F(HandSortTest, SortingTwiceChangesNothingWhateverThePivots) {
