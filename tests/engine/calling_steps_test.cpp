@@ -177,9 +177,7 @@ TEST_F(CallingStepsTest, AnUnnamedJokerTurnedUpLeavesRoundOneWithNothingToOrder)
 TEST_F(CallingStepsTest, TheHumanTradesThreeOfAKindForTheKitty) {
     settings.Opts2 = 1 << 21;
     HandText::SetHand(0, "QH QD QC 9S TS");
-    hand.CardsPlayed[21] = (5 << 12) | (5 << 4) | 3;
-    hand.CardsPlayed[22] = (5 << 12) | (4 << 4) | 3;
-    hand.CardsPlayed[23] = (5 << 12) | (5 << 4) | 2;
+    HandText::SetKitty("AS KS AC", kKittySeatCode);
     StartCalling("9H");
     ASSERT_EQ(flow.Ptrg, 1811);
     EXPECT_TRUE(game.Traced("Pat has 3-of-a-Kind"));

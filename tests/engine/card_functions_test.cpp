@@ -55,7 +55,6 @@ TEST_F(CardFunctionsTest, SeatsAndColours) {
     EXPECT_EQ(Wrap4(1), 0);
     EXPECT_EQ(Wrap4(4), 3);
     EXPECT_EQ(Wrap4(5), 0);
-    EXPECT_EQ(Wrap4(2 + 3), 0);  // the partner of seat 2
     EXPECT_EQ(SameColorSuit(0), 1);
     EXPECT_EQ(SameColorSuit(3), 2);
     EXPECT_TRUE(IsOtherColor(1, 2));

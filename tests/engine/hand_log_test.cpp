@@ -182,7 +182,7 @@ TEST_F(HandLogTest, AnyBrokenLogKeepsTheRandomDeal) {
     };
     for (size_t n = 0; n < broken.size(); ++n) {
         SCOPED_TRACE(n);
-        ASSERT_TRUE(WriteFileAtomically(folder.File("KavlorHandAnalysis.log"), broken[n]));
+        folder.Write("KavlorHandAnalysis.log", broken[n]);
         hand = {};
         DealWithReload(5);
         EXPECT_EQ(hand.Hands, RandomDeal(5));
@@ -194,7 +194,7 @@ TEST_F(HandLogTest, AnyBrokenLogKeepsTheRandomDeal) {
 TEST_F(HandLogTest, TheLogIsFoundIgnoringCaseAndTheErrorLogServesWhenAlone) {
     GamePlaySubs::DealHand(0);
     const HandTable logged = hand.DealtHands;
-    ASSERT_TRUE(WriteFileAtomically(folder.File("kavlorerror.log"), Misc::HandLogText(1)));
+    folder.Write("kavlorerror.log", Misc::HandLogText(1));
     hand = {};
     DealWithReload(9);
     EXPECT_EQ(hand.Hands, logged);

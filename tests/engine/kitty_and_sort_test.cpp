@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "engine/model/kitty_trades.h"
-#include "engine/model/sorts.h"
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "platform/packed_fields.h"
@@ -45,24 +44,6 @@ class KittyAndSortTest : public ::testing::Test {
     void SetTrump(int32_t suit) { hand.GenInf = Misc::Set3Bits(hand.GenInf, suit, 0); }
     SeededRandom random{3};
 };
-
-TEST_F(KittyAndSortTest, HandsSortBySuitWithColoursAlternating) {
-    Give(0, {{0, 0}, {3, 5}, {1, 4}, {2, 3}, {0, 5}});
-    Sorts::SortHand(hand.Hands, 0);
-    EXPECT_EQ(HandOf(0), (std::vector<Card>{{0, 5}, {0, 0}, {2, 3}, {1, 4}, {3, 5}}));
-    const auto once = HandOf(0);
-    Sorts::SortHand(hand.Hands, 0);
-    EXPECT_EQ(HandOf(0), once);
-}
-
-TEST_F(KittyAndSortTest, OneSuitSortsByRankAndTheJokerStaysLast) {
-    Give(1, {{2, 0}, {2, 8}, {2, 5}, {2, 3}, {2, 7}});
-    Sorts::SortHand(hand.Hands, 1);
-    EXPECT_EQ(HandOf(1), (std::vector<Card>{{2, 8}, {2, 7}, {2, 5}, {2, 3}, {2, 0}}));
-    Give(2, {{7, 6}, {0, 1}, {3, 2}, {0, 5}, {3, 0}});
-    Sorts::SortHand(hand.Hands, 2);
-    EXPECT_EQ(HandOf(2), (std::vector<Card>{{0, 5}, {0, 1}, {3, 2}, {3, 0}, {7, 6}}));
-}
 
 TEST_F(KittyAndSortTest, ThreeOfAKindGoesToTheKittyAndMarksItKnown) {
     Give(1, {{0, 0}, {1, 0}, {2, 0}, {3, 4}, {3, 5}});

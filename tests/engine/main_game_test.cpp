@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "engine/steps/step_call.h"
 #include "support/game_driver.h"
 
@@ -20,9 +18,6 @@ class MainGameTest : public ::testing::Test {
     void WaitAt(int32_t step) {
         flow.Ptrg = step;
         flow.InputOpen = true;
-    }
-    int Count(const std::string& line) const {
-        return static_cast<int>(std::count(game.trace.begin(), game.trace.end(), line));
     }
     bool AreaHasInk(int left, int top, int right, int bottom) {
         const Surface& table = game.table.Table();
@@ -225,10 +220,7 @@ TEST_F(MainGameTest, AClickAtAWaitForAClickStepResumesAtItsStep) {
     WaitAt(90600);
     game.Click();
     // Resumed at 10700, which goes on to the next trick.
-    EXPECT_NE(
-        std::find_if(game.trace.begin(), game.trace.end(),
-                     [](const std::string& line) { return line.starts_with("Starting TRICK"); }),
-        game.trace.end());
+    EXPECT_TRUE(game.TracedStartingWith("Starting TRICK"));
     WaitAt(91100);
     game.Click();
     EXPECT_TRUE(game.Traced("Start of new HAND"));

@@ -5,7 +5,6 @@
 #include "engine/model/game_trace.h"
 #include "engine/model/state/flow_state.h"
 #include "engine/model/state/run_flags.h"
-#include "platform/atomic_file.h"
 #include "platform/settings/player_settings.h"
 #include "support/temp_data_folder.h"
 #include "support/virtual_timing.h"
@@ -37,14 +36,12 @@ TEST_F(InterruptiblePause, WithoutARequestItRunsItsTime) {
 
 TEST(DebugTrace, AppendsStepAndTextLines) {
     TempDataFolder folder;
-    WriteFileAtomically(folder.File("Debug.txt"), "earlier\n");
+    folder.Write("Debug.txt", "earlier\n");
     flow.Ptrg = 4100;
     Misc::DebugLog("West leads");
     flow.Ptrg = 4200;
     Misc::DebugLog("");
-    std::string text;
-    ReadWholeFile(folder.File("Debug.txt"), text);
-    EXPECT_EQ(text, "earlier\n4100 West leads\n4200 \n");
+    EXPECT_EQ(FileText(folder.File("Debug.txt")), "earlier\n4100 West leads\n4200 \n");
     flow = {};
 }
 
@@ -58,9 +55,7 @@ TEST(GameTrace, WithoutASinkLinesGoToTheTraceFileOnlyWithLogOnAndDebug) {
     Misc::Trace("Starting New Game.");
     flow.QuitNow = true;
     Misc::Trace("leaving");
-    std::string text;
-    ReadWholeFile(folder.File("Debug.txt"), text);
-    EXPECT_EQ(text, "25 Starting New Game.\n");
+    EXPECT_EQ(FileText(folder.File("Debug.txt")), "25 Starting New Game.\n");
     flow = {};
     flags = {};
 }

@@ -7,7 +7,6 @@
 #include "engine/model/state/run_flags.h"
 #include "engine/model/state/statistics.h"
 #include "engine/model/state/tables.h"
-#include "platform/atomic_file.h"
 #include "platform/ini/settings_file.h"
 #include "platform/settings/player_settings.h"
 #include "render/scale_code.h"
@@ -30,14 +29,6 @@ class SettingsIo : public ::testing::Test {
         stats = {};
         flags = {};
         scale = {};
-    }
-    void WriteSettingsFile(const std::string& text) {
-        ASSERT_TRUE(WriteFileAtomically(paths.IniPath, text));
-    }
-    std::string SettingsFileText() const {
-        std::string text;
-        ReadWholeFile(paths.IniPath, text);
-        return text;
     }
     static int ScaleCode() { return KavlorMain::ScaleCode(); }
 
@@ -70,7 +61,8 @@ TEST_F(SettingsIo, WithoutASettingsFileNothingChanges) {
 }
 
 TEST_F(SettingsIo, LoadsTheCurrentProfileWithStatisticsAndScale) {
-    WriteSettingsFile("[General]\nPlayer=Ann\n[Ann]\nOpts1=4\nStats=A B\nVideo=1.5\nNames=x|y|z\n");
+    folder.WriteSettings(
+        "[General]\nPlayer=Ann\n[Ann]\nOpts1=4\nStats=A B\nVideo=1.5\nNames=x|y|z\n");
     KavlorMain::SetScaleCode(7);
     flags.Stat1 |= 1;
     stats.AllSessionStats[39] = 5;
@@ -88,12 +80,12 @@ TEST_F(SettingsIo, LoadsTheCurrentProfileWithStatisticsAndScale) {
 
 TEST_F(SettingsIo, VideoOutOfRangeKeepsTheScaleAndEmptyMeansAutomatic) {
     scale.ScaleFactor = 1.2f;
-    WriteSettingsFile("[General]\nPlayer=Ann\n[Ann]\nVideo=2.5\n");
+    folder.WriteSettings("[General]\nPlayer=Ann\n[Ann]\nVideo=2.5\n");
     KavlorMain::LoadSettings(0);
     EXPECT_FLOAT_EQ(scale.ScaleFactor, 1.2f);
     EXPECT_EQ(ScaleCode(), 2);
 
-    WriteSettingsFile("[General]\nPlayer=Ann\n[Ann]\nVideo=\n");
+    folder.WriteSettings("[General]\nPlayer=Ann\n[Ann]\nVideo=\n");
     KavlorMain::LoadSettings(0);
     EXPECT_EQ(ScaleCode(), 0);
     EXPECT_FLOAT_EQ(scale.ScaleFactor, 1.2f);
@@ -103,7 +95,7 @@ TEST_F(SettingsIo, VideoOutOfRangeKeepsTheScaleAndEmptyMeansAutomatic) {
 }
 
 TEST_F(SettingsIo, SwitchingProfilesStartsFromTheDefaults) {
-    WriteSettingsFile("[General]\nPlayer=Bob\n[Bob]\nOpts1=1\n");
+    folder.WriteSettings("[General]\nPlayer=Bob\n[Bob]\nOpts1=1\n");
     settings.Kind = 1;
     settings.Delay = 0.6f;
     KavlorMain::LoadSettings(1);
@@ -154,12 +146,12 @@ TEST_F(SettingsIo, TheFastDemonstrationSavesThePlayersOwnSpeed) {
 
 TEST_F(SettingsIo, NotSavingAtExitFlipsOnlyBit11) {
     const std::string section = "[Ann]\nOpts1=1\nOpts2=2\nStats=1 2 3\nDelay=0.700\n";
-    WriteSettingsFile("[General]\nPlayer=Ann\n" + section);
+    folder.WriteSettings("[General]\nPlayer=Ann\n" + section);
     settings.Opts1 = 1 << 11;
     settings.Opts2 = 99;
     stats.AllSessionStats.fill(4);
     KavlorMain::SaveSettings("Ann", 0);
-    EXPECT_EQ(SettingsFileText(),
+    EXPECT_EQ(folder.SettingsText(),
               "[General]\nPlayer=Ann\n[Ann]\nOpts1=2049\nOpts2=2\nStats=1 2 3\nDelay=0.700\n");
 }
 

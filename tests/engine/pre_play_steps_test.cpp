@@ -33,25 +33,29 @@ class PrePlayStepsTest : public ::testing::Test {
         HandText::SetHand(1, "QC TD 9S QS AD");
         HandText::SetHand(2, "JH AC JC 9D QD");
         HandText::SetHand(3, "KH JD TC KS 9H");
-        Kitty("TH", "JS", "AH");
+        HandText::SetKitty("TH JS AH");
     }
     void TearDown() override {
         keyLabels = {};
         stats = {};
     }
-    static void Kitty(const char* a, const char* b, const char* c) {
-        int entry = kFirstKittyEntry;
-        for (const char* text : {a, b, c}) {
-            const auto [suit, rank] = HandText::ParseCard(text);
-            hand.CardsPlayed[static_cast<size_t>(entry++)] = rank * 16 + suit;
-        }
-    }
-    // Trump made in round 1 on the turned-up card.
     // West orders up the turned-up ace of diamonds to the human dealer.
     static void WestOrdersTheHumanDealerUp() {
         Called(kDiamonds, 1, 7, 0, "AD");
         HandText::SetHand(1, "QC TD 9S QS AH");
     }
+    // West, the dealer, made hearts; the human holds nothing above a ten.
+    static void TheHumanHoldsNinesAndTens() {
+        HandText::SetHand(0, "9C TC 9S TD TS");
+        Called(kHearts, 1, 7, 1, "QH");
+    }
+    // Answers the redeal question with the kitty swap and gives the first three cards.
+    void SwapTheFirstThreeCards() {
+        game.Answer(0);
+        for (int n = 1; n <= 3; ++n) Key(n);
+        game.Door(1, 104);
+    }
+    // Trump made in round 1 on the turned-up card.
     static void Called(int32_t trump, int32_t maker, int32_t loner, int32_t dealer,
                        const char* up) {
         hand.GenInf = Misc::Set3Bits(hand.GenInf, trump, 0);
@@ -258,8 +262,7 @@ class RedealStepsTest : public PrePlayStepsTest {
 };
 
 TEST_F(RedealStepsTest, TheHumanAsksForARedealDealtByTheSameDealer) {
-    HandText::SetHand(0, "9C TC 9S TD TS");
-    Called(kHearts, 1, 7, 1, "QH");
+    TheHumanHoldsNinesAndTens();
     Start();
     ASSERT_EQ(flow.Ptrg, 5025);
     EXPECT_EQ(Shown(2), "m64");
@@ -273,8 +276,7 @@ TEST_F(RedealStepsTest, TheHumanAsksForARedealDealtByTheSameDealer) {
 
 TEST_F(RedealStepsTest, WithTheNextPlayerDealsRuleTheDealerMovesOn) {
     settings.Opts2 |= kNextPlayerDeals;
-    HandText::SetHand(0, "9C TC 9S TD TS");
-    Called(kHearts, 1, 7, 1, "QH");
+    TheHumanHoldsNinesAndTens();
     Start();
     game.Answer(1);
     EXPECT_EQ(Shown(2), "m66");
@@ -282,8 +284,7 @@ TEST_F(RedealStepsTest, WithTheNextPlayerDealsRuleTheDealerMovesOn) {
 }
 
 TEST_F(RedealStepsTest, TheHumanMayPlayOn) {
-    HandText::SetHand(0, "9C TC 9S TD TS");
-    Called(kHearts, 1, 7, 1, "QH");
+    TheHumanHoldsNinesAndTens();
     Start();
     game.Answer(2);
     EXPECT_TRUE(AtFirstLead());
@@ -291,8 +292,7 @@ TEST_F(RedealStepsTest, TheHumanMayPlayOn) {
 
 TEST_F(RedealStepsTest, TheHumansKittySwapTakesExactlyThreeMarkedCards) {
     settings.Opts2 |= kKittySwap;
-    HandText::SetHand(0, "9C TC 9S TD TS");
-    Called(kHearts, 1, 7, 1, "QH");
+    TheHumanHoldsNinesAndTens();
     Start();
     ASSERT_EQ(flow.Ptrg, 5025);
     EXPECT_EQ(Shown(2), "m60");
@@ -327,11 +327,7 @@ TEST_F(RedealStepsTest, MarkingATrumpForTheKittyIsConfirmed) {
     Called(kHearts, 1, 7, 1, "QH");
     SetBit(flags.Stat2, Stat2Bits::GameInProgress);
     Start();
-    game.Answer(0);
-    Key(1);
-    Key(2);
-    Key(3);
-    game.Door(1, 104);
+    SwapTheFirstThreeCards();
     ASSERT_EQ(flow.Ptrg, 5540);
     EXPECT_EQ(Shown(2), "m55");
     game.Answer(2);
@@ -344,8 +340,7 @@ TEST_F(RedealStepsTest, MarkingATrumpForTheKittyIsConfirmed) {
 TEST_F(RedealStepsTest, TheSwapIsNotOfferedAfterAThreeOfAKindTrade) {
     settings.Opts2 |= kKittySwap;
     hand.GenInf |= kGenInfKittyKnown;
-    HandText::SetHand(0, "9C TC 9S TD TS");
-    Called(kHearts, 1, 7, 1, "QH");
+    TheHumanHoldsNinesAndTens();
     Start();
     EXPECT_EQ(Shown(2), "m59");
     EXPECT_FALSE(game.table.Choice(0).Enabled);
@@ -395,10 +390,6 @@ TEST_F(RedealStepsTest, TheDemoWaitsInsteadOfAskingForOk) {
     EXPECT_GE(game.timing.time.NowMs() - before, static_cast<int64_t>(26000 * settings.Delay));
 }
 
-}  // namespace
-
-namespace {
-
 class CheatingTest : public PrePlayStepsTest {
   protected:
     void SetUp() override {
@@ -431,31 +422,19 @@ TEST_F(CheatingTest, TheOpponentsTakeTheBestKittyCard) {
     EXPECT_TRUE(AtFirstLead());
     EXPECT_TRUE(game.Traced("Computer is Cheating."));
     EXPECT_TRUE(Holds(1, "AH"));
-    // The kitty keeps three cards: the one West gave for the ace is among them.
-    const HandText::Card ace = HandText::ParseCard("AH");
-    for (int entry = kFirstKittyEntry; entry < kFirstKittyEntry + 3; ++entry) {
-        EXPECT_NE(hand.CardsPlayed[static_cast<size_t>(entry)], ace.second * 16 + ace.first);
-    }
+    // The ace left the kitty: West gave another card for it.
+    EXPECT_FALSE(HandText::KittyHolds("AH"));
 }
 
 TEST_F(CheatingTest, NobodyCheatsAfterAKittySwap) {
     settings.Opts2 = (1 << 12) | kKittySwap;
-    HandText::SetHand(0, "9C TC 9S TD TS");
-    Called(kHearts, 1, 7, 1, "QH");
+    TheHumanHoldsNinesAndTens();
     Start();
-    game.Answer(0);
-    Key(1);
-    Key(2);
-    Key(3);
-    game.Door(1, 104);
+    SwapTheFirstThreeCards();
     EXPECT_TRUE(AtFirstLead());
     EXPECT_TRUE(game.Traced("Computer is Cheating."));
     // The kitty still holds exactly the three cards the human gave it.
-    for (const char* given : {"9C", "TC", "9S"}) {
-        const HandText::Card card = HandText::ParseCard(given);
-        const auto kitty = hand.CardsPlayed.begin() + kFirstKittyEntry;
-        EXPECT_NE(std::find(kitty, kitty + 3, card.second * 16 + card.first), kitty + 3) << given;
-    }
+    for (const char* given : {"9C", "TC", "9S"}) EXPECT_TRUE(HandText::KittyHolds(given)) << given;
 }
 
 }  // namespace

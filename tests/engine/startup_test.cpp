@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 
 #include "engine/data_folder_setup.h"
 #include "engine/exit_steps.h"
@@ -21,17 +20,11 @@
 #include "platform/paths.h"
 #include "platform/settings/player_settings.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/temp_data_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void WriteAll(const fs::path& file, const std::string& text) {
     fs::create_directories(file.parent_path());
@@ -94,9 +87,9 @@ TEST_F(StartupTest, DataFolderIsMadeAndShippedFilesNeverReplaceTheUsers) {
     EXPECT_EQ(paths.IniPath, DataFolder().string() + "/Kavlor.ini");
     EXPECT_EQ(paths.ProgramFolder, program.string());
     KavlorMain::CopyShippedFiles();
-    EXPECT_EQ(ReadAll(DataFolder() / "Media" / "Win.wav"), "the user's win");
-    EXPECT_EQ(ReadAll(DataFolder() / "Media" / "Deal.wav"), "shipped deal");
-    EXPECT_EQ(ReadAll(DataFolder() / "Kavlor4.ttf"), "font");
+    EXPECT_EQ(FileText(DataFolder() / "Media" / "Win.wav"), "the user's win");
+    EXPECT_EQ(FileText(DataFolder() / "Media" / "Deal.wav"), "shipped deal");
+    EXPECT_EQ(FileText(DataFolder() / "Kavlor4.ttf"), "font");
     EXPECT_TRUE(fs::is_directory(DataFolder() / "graphics"));
 }
 
@@ -134,7 +127,7 @@ TEST_F(StartupTest, DebugSwitchWritesTheStartLinesToDebugTxt) {
     ASSERT_TRUE(KavlorMain::StartProgram(program, "/DEBUG"));
     EXPECT_FALSE(tables.MessageTable[1].empty());
     EXPECT_TRUE(fs::is_directory(DataFolder() / "Media"));
-    const std::string debug = ReadAll(DataFolder() / "Debug.txt");
+    const std::string debug = FileText(DataFolder() / "Debug.txt");
     EXPECT_NE(debug.find("Ini File: " + paths.IniPath), std::string::npos) << debug;
     EXPECT_NE(debug.find("FontFile: " + paths.DataFolder + "/Kavlor4.ttf"), std::string::npos);
     KavlorMain::FinishProgram();

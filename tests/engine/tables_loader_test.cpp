@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "engine/model/state/tables.h"
@@ -39,13 +38,6 @@ class TablesLoader : public ::testing::Test {
     }
     TempDataFolder folder;
 };
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 }  // namespace
 
@@ -98,7 +90,7 @@ TEST_F(TablesLoader, ReadsTheTailOfTheInstalledProgramFileOnly) {
 }
 
 TEST(TableTexts, TheTextsFileIsCompleteAndFitsItsRoles) {
-    const auto parsed = ParseTableTexts(ReadText(KAVLOR_TABLE_TEXTS_FILE));
+    const auto parsed = ParseTableTexts(FileText(KAVLOR_TABLE_TEXTS_FILE));
     ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front();
     const auto& m = parsed.texts.Messages;
 
@@ -162,8 +154,8 @@ TEST(TableTexts, ParserReportsFaults) {
 }
 
 TEST(TableTexts, TheBuiltProgramCarriesTheTables) {
-    const auto parsed = ParseTableTexts(ReadText(KAVLOR_TABLE_TEXTS_FILE));
-    const std::string program = ReadText(KAVLOR_PROGRAM_FILE);
+    const auto parsed = ParseTableTexts(FileText(KAVLOR_TABLE_TEXTS_FILE));
+    const std::string program = FileText(KAVLOR_PROGRAM_FILE);
     ASSERT_GT(program.size(), KavlorMain::kTablesOffset);
     std::string expected;
     for (const auto& line : StoredTableLines(parsed.texts)) expected += line + "\r\n";

@@ -2,20 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "engine/model/card_codes.h"
 #include "engine/model/hand_words.h"
 #include "engine/model/state/hand_state.h"
 #include "engine/model/suit_knowledge.h"
 #include "platform/packed_fields.h"
 #include "platform/settings/player_settings.h"
-#include "support/hand_text.h"
+#include "support/trick_table.h"
 
 namespace {
 
 using CardFunctions::TestSeatSuitFlag;
-using HandText::ParseCard;
 
 constexpr int32_t kHearts = 0, kDiamonds = 1, kClubs = 2, kSpades = 3;
 
@@ -36,30 +33,9 @@ class TrickCardTest : public ::testing::Test {
         hand.Tricks = Misc::NibSet(kNewHandTricks, trick, 2);
         hand.CardsPlayedCount = 4 * (trick - 1);
     }
-    // Plays the card at the next position as the steps do before the call; returns the winner.
-    int32_t Play(std::string_view text) {
-        const int32_t position = Misc::Get3Bits(hand.GenInf, 7) % 7 + 1;
-        hand.GenInf = Misc::Set3Bits(hand.GenInf, position, 7);
-        ++hand.CardsPlayedCount;
-        hand.Tricks &= ~((1 << 28) | (1 << 29));
-        if (position == 1) hand.Tricks |= 1 << 28;
-        if (position == 4) hand.Tricks |= 1 << 29;
-        const int32_t seat = Misc::SeatAtTrickIndex(position);
-        int32_t entry = kEmptyTrickEntry;
-        if (text != "--") {
-            auto [suit, rank] = ParseCard(text);
-            if (rank == CardFunctions::kTopJoker) suit = Misc::TrumpSuit();
-            entry = suit | (rank << 4);
-        }
-        hand.Trk[static_cast<size_t>(position)] = entry;
-        hand.CardsPlayed[static_cast<size_t>(hand.CardsPlayedCount)] = entry | (seat << 12);
-        return GamePlaySubs::RecordTrickCard(seat).winner;
-    }
-    int32_t PlayAll(int32_t trump, int32_t leader, const std::vector<std::string_view>& cards) {
+    int32_t PlayAll(int32_t trump, int32_t leader, std::string_view cards) {
         StartTrick(trump, leader);
-        int32_t winner = -1;
-        for (auto card : cards) winner = Play(card);
-        return winner;
+        return TrickTable::PlayAll(cards);
     }
 };
 
@@ -67,21 +43,21 @@ struct WinnerCase {
     const char* name;
     int32_t trump;
     int32_t leader;
-    std::vector<std::string_view> cards;
+    std::string_view cards;
     int32_t winner;
 };
 
 TEST_F(TrickCardTest, TheWinnerOfEveryTrumpAndJokerCase) {
     const std::vector<WinnerCase> cases = {
-        {"left bower beats a lower trump", kHearts, 1, {"TC", "LH", "AC", "9H"}, 2},
-        {"one trump wins a plain lead", kSpades, 0, {"AC", "KC", "9S", "QC"}, 2},
-        {"no trump: the highest of the suit led", kSpades, 3, {"QD", "AD", "AH", "KD"}, 0},
-        {"off-suit ace never wins", kSpades, 2, {"9D", "AC", "TD", "AH"}, 0},
-        {"joker as top trump beats the right bower", kHearts, 0, {"RH", "TJ", "AH", "KH"}, 1},
-        {"right bower beats left bower", kDiamonds, 1, {"LD", "9C", "RD", "AD"}, 3},
-        {"joker on a plain lead wins", kClubs, 2, {"AS", "KS", "TJ", "9C"}, 0},
-        {"lone hand: the empty place never wins", kClubs, 0, {"9H", "--", "TH", "KH"}, 3},
-        {"the lead holds when nobody follows or trumps", kClubs, 1, {"9H", "AS", "AD", "KS"}, 1},
+        {"left bower beats a lower trump", kHearts, 1, "TC LH AC 9H", 2},
+        {"one trump wins a plain lead", kSpades, 0, "AC KC 9S QC", 2},
+        {"no trump: the highest of the suit led", kSpades, 3, "QD AD AH KD", 0},
+        {"off-suit ace never wins", kSpades, 2, "9D AC TD AH", 0},
+        {"joker as top trump beats the right bower", kHearts, 0, "RH TJ AH KH", 1},
+        {"right bower beats left bower", kDiamonds, 1, "LD 9C RD AD", 3},
+        {"joker on a plain lead wins", kClubs, 2, "AS KS TJ 9C", 0},
+        {"lone hand: the empty place never wins", kClubs, 0, "9H -- TH KH", 3},
+        {"the lead holds when nobody follows or trumps", kClubs, 1, "9H AS AD KS", 1},
     };
     for (const auto& each : cases) {
         SCOPED_TRACE(each.name);
@@ -94,7 +70,7 @@ TEST_F(TrickCardTest, TheWinnerOfEveryTrumpAndJokerCase) {
 
 TEST_F(TrickCardTest, TheLeadSetsTheSuitLedAndWhoLedIt) {
     StartTrick(kHearts, 2);
-    EXPECT_EQ(Play("KS"), 2);
+    EXPECT_EQ(TrickTable::Play("KS"), 2);
     EXPECT_EQ(Misc::Get3Bits(hand.GenInf, 1), kSpades);
     EXPECT_TRUE(TestSeatSuitFlag(2, kSpades, hand.SutLedInf));
     EXPECT_EQ(Misc::Get3Bits(hand.SutLedInf, 2 + 6), kSpades);
@@ -102,8 +78,8 @@ TEST_F(TrickCardTest, TheLeadSetsTheSuitLedAndWhoLedIt) {
 
 TEST_F(TrickCardTest, AThrownOffAceMarksTheSeatOutOfBothSuits) {
     StartTrick(kHearts, 0);
-    Play("QD");
-    Play("AC");
+    TrickTable::Play("QD");
+    TrickTable::Play("AC");
     EXPECT_TRUE(TestSeatSuitFlag(1, kDiamonds, hand.SutOutInf));
     EXPECT_TRUE(TestSeatSuitFlag(1, kDiamonds, hand.SutShownInf));
     EXPECT_TRUE(TestSeatSuitFlag(1, kClubs, hand.SutOutInf));
@@ -114,19 +90,19 @@ TEST_F(TrickCardTest, AThrownOffAceMarksTheSeatOutOfBothSuits) {
 
 TEST_F(TrickCardTest, ALateThrowOffUnderTheOpponentsShowsNoTrump) {
     StartTrick(kHearts, 0);
-    Play("AD");
-    Play("9D");
-    Play("9C");
+    TrickTable::Play("AD");
+    TrickTable::Play("9D");
+    TrickTable::Play("9C");
     EXPECT_TRUE(TestSeatSuitFlag(2, kHearts, hand.SutOutInf) == false);
-    Play("TS");
+    TrickTable::Play("TS");
     EXPECT_TRUE(TestSeatSuitFlag(3, kHearts, hand.SutOutInf));
     EXPECT_TRUE(TestSeatSuitFlag(3, kDiamonds, hand.SutOutInf));
 }
 
 TEST_F(TrickCardTest, TheLeftBowerUnderTheRightShowsTheSeatOutOfTrump) {
     StartTrick(kSpades, 1);
-    Play("RS");
-    Play("LS");
+    TrickTable::Play("RS");
+    TrickTable::Play("LS");
     EXPECT_TRUE(TestSeatSuitFlag(2, kSpades, hand.SutOutInf));
     EXPECT_EQ(Misc::Get3Bits(hand.WhoPlayed, 0), 1);
     EXPECT_EQ(Misc::Get3Bits(hand.WhoPlayed, 2), 2);
@@ -135,17 +111,17 @@ TEST_F(TrickCardTest, TheLeftBowerUnderTheRightShowsTheSeatOutOfTrump) {
 
 TEST_F(TrickCardTest, AnAceOfTheLedSuitOnATrumpedTrickShowsItWasTheLastOne) {
     StartTrick(kSpades, 0);
-    Play("9H");
-    Play("9S");
-    Play("AH");
+    TrickTable::Play("9H");
+    TrickTable::Play("9S");
+    TrickTable::Play("AH");
     EXPECT_TRUE(TestSeatSuitFlag(2, kHearts, hand.SutOutInf));
 }
 
 TEST_F(TrickCardTest, TheTrumpingSeatIsNotedFromTheTricksOwnLeader) {
     StartTrick(kSpades, 2, 3);
-    Play("9H");
-    Play("TH");
-    Play("9S");
+    TrickTable::Play("9H");
+    TrickTable::Play("TH");
+    TrickTable::Play("9S");
     // Third from a leader in seat 2: seat 0 trumped.
     EXPECT_EQ(Misc::Get3Bits(hand.GenInf, 6), 0);
 }

@@ -81,9 +81,6 @@ class TrickStepsTest : public ::testing::Test {
         PlaySlot(legal);
     }
     int32_t TricksPlayed() const { return APIs::Nib(hand.Tricks, 0) + APIs::Nib(hand.Tricks, 1); }
-    int Count(const std::string& line) const {
-        return static_cast<int>(std::count(game.trace.begin(), game.trace.end(), line));
-    }
     void PlayOut(bool tryIllegal = true) {
         for (int guard = 0; guard < 100 && flow.Ptrg != kScoring; ++guard) {
             if (AskedForACard()) {
@@ -123,7 +120,7 @@ TEST_F(TrickStepsTest, FiveTricksWithComputerSeatsAndAScriptedHuman) {
         }
     }
     for (int trick = 1; trick <= 5; ++trick) {
-        EXPECT_EQ(Count("Starting TRICK " + std::to_string(trick) + "."), 1);
+        EXPECT_EQ(game.Count("Starting TRICK " + std::to_string(trick) + "."), 1);
         EXPECT_NE(hand.TrickSeatFlags[static_cast<size_t>(trick)], 7);
     }
     EXPECT_GT(refusals, 0);
@@ -173,11 +170,8 @@ TEST_F(TrickStepsTest, EndItEarlyStopsAHandThatCanNoLongerChange) {
     PlayOut();
     EXPECT_EQ(flow.Ptrg, kScoring);
     EXPECT_LT(TricksPlayed(), 5);
-    EXPECT_GT(Count("Checking for End It Early..."), 0);
-    bool ended = false;
-    for (const auto& line : game.trace)
-        ended = ended || line.starts_with("Ending Hand Early. Code=");
-    EXPECT_TRUE(ended);
+    EXPECT_GT(game.Count("Checking for End It Early..."), 0);
+    EXPECT_TRUE(game.TracedStartingWith("Ending Hand Early. Code="));
 }
 
 }  // namespace

@@ -7,20 +7,6 @@
 #include "platform/ini/settings_file.h"
 #include "support/temp_data_folder.h"
 
-namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::string text;
-    ReadWholeFile(path, text);
-    return text;
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-    ASSERT_TRUE(WriteFileAtomically(path, text));
-}
-
-}  // namespace
-
 TEST(IniDocument, NamesMatchWithoutCaseAndTheFirstMatchWins) {
     const auto doc = IniDocument::Parse(
         "[General]\nPlayer=Ann\n[guest]\nopts1 = 12 \nOpts1=99\n[GUEST]\nOpts1=7\n");
@@ -72,7 +58,7 @@ TEST_F(SettingsFile, MissingFileGivesDefaultsAndIsCreatedByTheFirstWrite) {
     EXPECT_EQ(APIs::ReadIni("General", "Player", "Guest"), "Guest");
     EXPECT_TRUE(APIs::IniSectionNames().empty());
     EXPECT_NE(APIs::WriteIni("General", "Player", "Ann"), 0);
-    EXPECT_EQ(ReadFile(paths.IniPath), "[General]\nPlayer=Ann\n");
+    EXPECT_EQ(FileText(paths.IniPath), "[General]\nPlayer=Ann\n");
     EXPECT_EQ(APIs::ReadIni("GENERAL", "player", "Guest"), "Ann");
 }
 
@@ -82,35 +68,35 @@ TEST_F(SettingsFile, EmptyValuesAreWrittenNotDeleted) {
 }
 
 TEST_F(SettingsFile, DeletingASectionLeavesTheOthers) {
-    WriteFile(paths.IniPath, "[General]\nPlayer=Ann\n[Ann]\nx=1\n[Bob]\ny=2\n");
+    WriteText(paths.IniPath, "[General]\nPlayer=Ann\n[Ann]\nx=1\n[Bob]\ny=2\n");
     APIs::DeleteIniSection("Ann");
-    EXPECT_EQ(ReadFile(paths.IniPath), "[General]\nPlayer=Ann\n[Bob]\ny=2\n");
+    EXPECT_EQ(FileText(paths.IniPath), "[General]\nPlayer=Ann\n[Bob]\ny=2\n");
 }
 
 TEST_F(SettingsFile, RenameReportsEachRefusal) {
     EXPECT_EQ(Misc::RenameIniSection("Ann", "Bob"), Misc::kRenameNoFile);
-    WriteFile(paths.IniPath, "[Ann]  \nx=1\n[Cid]\ny=2\n[Dee]\nz=3\n");
+    WriteText(paths.IniPath, "[Ann]  \nx=1\n[Cid]\ny=2\n[Dee]\nz=3\n");
     // The header must match as a whole line: trailing blanks do not.
     EXPECT_EQ(Misc::RenameIniSection("Ann", "Bob"), Misc::kRenameNoSection);
     EXPECT_EQ(Misc::RenameIniSection("Eve", "Bob"), Misc::kRenameNoSection);
-    const std::string before = ReadFile(paths.IniPath);
+    const std::string before = FileText(paths.IniPath);
     EXPECT_EQ(Misc::RenameIniSection("Cid", "dee"), Misc::kRenameNameTaken);
-    EXPECT_EQ(ReadFile(paths.IniPath), before);
+    EXPECT_EQ(FileText(paths.IniPath), before);
     EXPECT_EQ(Misc::RenameIniSection("cid", "Cyd"), Misc::kRenameDone);
-    EXPECT_EQ(ReadFile(paths.IniPath), "[Ann]  \nx=1\n[Cyd]\ny=2\n[Dee]\nz=3\n");
+    EXPECT_EQ(FileText(paths.IniPath), "[Ann]  \nx=1\n[Cyd]\ny=2\n[Dee]\nz=3\n");
     EXPECT_EQ(Misc::RenameIniSection("Cyd", "CYD"), Misc::kRenameDone);
 }
 
 TEST_F(SettingsFile, RenameHasNoLineLimit) {
     std::string text = "[Big]\n";
     for (int i = 0; i < 12000; ++i) text += "k" + std::to_string(i) + "=" + std::to_string(i) + "\n";
-    WriteFile(paths.IniPath, text);
+    WriteText(paths.IniPath, text);
     EXPECT_EQ(Misc::RenameIniSection("Big", "Bigger"), Misc::kRenameDone);
     EXPECT_EQ(APIs::ReadIni("Bigger", "k11999", ""), "11999");
 }
 
 TEST_F(SettingsFile, ACrashBeforeTheRenameLeavesTheOldFile) {
-    WriteFile(paths.IniPath, "[General]\nPlayer=Ann\n");
+    WriteText(paths.IniPath, "[General]\nPlayer=Ann\n");
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -121,7 +107,7 @@ TEST_F(SettingsFile, ACrashBeforeTheRenameLeavesTheOldFile) {
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     ASSERT_EQ(WEXITSTATUS(status), 3);
-    EXPECT_EQ(ReadFile(paths.IniPath), "[General]\nPlayer=Ann\n");
+    EXPECT_EQ(FileText(paths.IniPath), "[General]\nPlayer=Ann\n");
     EXPECT_EQ(APIs::ReadIni("General", "Player", ""), "Ann");
     // The next write succeeds over the leftover temporary file.
     EXPECT_NE(APIs::WriteIni("General", "Player", "Bob"), 0);

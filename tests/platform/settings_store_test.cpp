@@ -3,7 +3,6 @@
 #include <climits>
 #include <string>
 
-#include "platform/atomic_file.h"
 #include "platform/colors.h"
 #include "platform/ini/settings_file.h"
 #include "platform/settings/player_settings.h"
@@ -18,15 +17,6 @@ class ProfileStore : public ::testing::Test {
   protected:
     ProfileStore() { settings = {}; }
     ~ProfileStore() override { settings = {}; }
-
-    void WriteSettingsFile(const std::string& text) {
-        ASSERT_TRUE(WriteFileAtomically(paths.IniPath, text));
-    }
-    std::string SettingsFileText() const {
-        std::string text;
-        ReadWholeFile(paths.IniPath, text);
-        return text;
-    }
 
     TempDataFolder folder;
 };
@@ -104,7 +94,7 @@ TEST_F(ProfileStore, DefaultsOfANewProfileKeepTheDefaultMediaNames) {
 }
 
 TEST_F(ProfileStore, ReadsEveryValueOfACurrentProfile) {
-    WriteSettingsFile(kFullProfile);
+    folder.WriteSettings(kFullProfile);
     Misc::ReadProfile("ann");
     ExpectFullProfileLoaded();
 }
@@ -112,20 +102,20 @@ TEST_F(ProfileStore, ReadsEveryValueOfACurrentProfile) {
 TEST_F(ProfileStore, TheSameUnderADecimalCommaLocale) {
     DecimalCommaLocale comma;
     ASSERT_TRUE(DecimalCommaLocale::Active());
-    WriteSettingsFile(kFullProfile);
+    folder.WriteSettings(kFullProfile);
     Misc::ReadProfile("Ann");
     ExpectFullProfileLoaded();
 
     Misc::WriteProfile("Bob", {"", "", 0.3f});
     EXPECT_EQ(APIs::ReadIni("Bob", "Delay", ""), "0.300");
-    WriteSettingsFile("[Cy]\nDelay=0,5\n");
+    folder.WriteSettings("[Cy]\nDelay=0,5\n");
     settings.Delay = 0.25f;
     Misc::ReadProfile("Cy");
     EXPECT_FLOAT_EQ(settings.Delay, 0.25f);
 }
 
 TEST_F(ProfileStore, OlderLayoutMapsItsSoundAndMusicKeys) {
-    WriteSettingsFile(
+    folder.WriteSettings(
         "[Old]\nOpts1=\nSound01=/o/1.wav\nSound05=/o/5.wav\nSound07=/o/7.wav\n"
         "Sound22=/o/22.wav\nSound23=/o/23.wav\nMusic10=/o/10.mid\nMusic11=/o/11.mid\n");
     settings.SoundFiles[23] = "default23";
@@ -141,7 +131,7 @@ TEST_F(ProfileStore, OlderLayoutMapsItsSoundAndMusicKeys) {
 }
 
 TEST_F(ProfileStore, ClampsSpeedReminderAndColours) {
-    WriteSettingsFile(
+    folder.WriteSettings(
         "[A]\nDelay=1.5\nSlow=5\nOpts3=15\nBackground=0\nText=0\n"
         "[B]\nDelay=0\nSlow=99\n[C]\nSlow=soon\n");
     Misc::ReadProfile("A");
@@ -161,7 +151,7 @@ TEST_F(ProfileStore, ClampsSpeedReminderAndColours) {
 }
 
 TEST_F(ProfileStore, NonNumericAndOverflowingValuesKeepTheValueInMemory) {
-    WriteSettingsFile(
+    folder.WriteSettings(
         "[A]\nOpts1=4294967296\nOpts2=abc\nKind=\nVolumes=1e12\nSpot=12x\nMusic=-2147483649\n"
         "Partner=2.5\nDelay=fast\n");
     settings.Opts1 = 11;
@@ -196,7 +186,7 @@ TEST_F(ProfileStore, WritesAndReadsBackAProfile) {
     settings.MusicFiles[20] = "/mine/20.mid";
     settings.CardBack = 2;  // what Opts3 2 gives back
     Misc::SetNinePointWords();
-    WriteSettingsFile("[Ann]\nSound04=/old/blaster.wav\n; kept\n");
+    folder.WriteSettings("[Ann]\nSound04=/old/blaster.wav\n; kept\n");
 
     Misc::WriteProfile("Ann", {"1 2", "1.2", 0.125f});
 
@@ -212,7 +202,7 @@ TEST_F(ProfileStore, WritesAndReadsBackAProfile) {
     EXPECT_EQ(APIs::ReadIni("Ann", "Sound04", "missing"), "");
     EXPECT_EQ(APIs::ReadIni("Ann", "Sound05", "missing"), "missing");
     EXPECT_EQ(APIs::ReadIni("Ann", "Music20", ""), "/mine/20.mid");
-    EXPECT_NE(SettingsFileText().find("; kept"), std::string::npos);
+    EXPECT_NE(folder.SettingsText().find("; kept"), std::string::npos);
 
     const PlayerSettings written = settings;
     settings = {};
@@ -226,7 +216,7 @@ TEST_F(ProfileStore, WritesAndReadsBackAProfile) {
 }
 
 TEST_F(ProfileStore, DefaultProfileWritesTheDefaultsAndEmptiesOverrides) {
-    WriteSettingsFile("[New]\nPartner=7\nSound09=/x.wav\nMusic02=/y.mid\nStats=1 2\n");
+    folder.WriteSettings("[New]\nPartner=7\nSound09=/x.wav\nMusic02=/y.mid\nStats=1 2\n");
     Misc::WriteDefaultProfile("New");
     EXPECT_EQ(APIs::ReadIni("New", "Opts2", ""), "4096");
     EXPECT_EQ(APIs::ReadIni("New", "Delay", ""), "0.25");
@@ -242,23 +232,23 @@ TEST_F(ProfileStore, DefaultProfileWritesTheDefaultsAndEmptiesOverrides) {
 
 TEST_F(ProfileStore, NotSavingAtExitSetsOnlyTheStoredBit) {
     const std::string before = "[Ann]\nOpts1=5\nDelay=0.500\nNames=a|b|c\n";
-    WriteSettingsFile(before);
+    folder.WriteSettings(before);
     settings.Opts1 = 1 << 11;
     settings.Delay = 0.1f;
     Misc::MarkProfileNotSaved("Ann");
-    EXPECT_EQ(SettingsFileText(), "[Ann]\nOpts1=2053\nDelay=0.500\nNames=a|b|c\n");
+    EXPECT_EQ(folder.SettingsText(), "[Ann]\nOpts1=2053\nDelay=0.500\nNames=a|b|c\n");
 
-    WriteSettingsFile("[Ann]\nOpts1=abc\n");
+    folder.WriteSettings("[Ann]\nOpts1=abc\n");
     Misc::MarkProfileNotSaved("Ann");
-    EXPECT_EQ(SettingsFileText(), "[Ann]\nOpts1=abc\n");
+    EXPECT_EQ(folder.SettingsText(), "[Ann]\nOpts1=abc\n");
 }
 
 TEST_F(ProfileStore, CurrentProfileNameIsCutAndItsSectionRenamed) {
-    WriteSettingsFile("[General]\nPlayer=AVeryLongPlayerName\n[AVeryLongPlayerName]\nOpts1=1\n");
+    folder.WriteSettings("[General]\nPlayer=AVeryLongPlayerName\n[AVeryLongPlayerName]\nOpts1=1\n");
     EXPECT_EQ(Misc::CurrentProfileName(), "AVeryLongPlayerNa");
     EXPECT_EQ(APIs::ReadIni("AVeryLongPlayerNa", "Opts1", ""), "1");
 
-    WriteSettingsFile("[General]\nPlayer=\n");
+    folder.WriteSettings("[General]\nPlayer=\n");
     EXPECT_EQ(Misc::CurrentProfileName(), "Guest");
 }
 
@@ -270,7 +260,7 @@ TEST_F(ProfileStore, VideoTexts) {
 
 TEST_F(ProfileStore, RandomColoursEachGameDrawsNewColoursOnLoad) {
     // Spot 300 is a dark colour that a random theme never picks.
-    WriteSettingsFile("[A]\nOpts1=524288\nSpot=300\nBackground=100\nText=200\n");
+    folder.WriteSettings("[A]\nOpts1=524288\nSpot=300\nBackground=100\nText=200\n");
     Misc::ReadProfile("A");
     EXPECT_NE(settings.Spot, 300);
     EXPECT_NE(settings.Background, settings.Text);

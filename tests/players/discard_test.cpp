@@ -69,42 +69,35 @@ TEST_F(DiscardTest, GivingBackThePassedCardMarksIt) {
     EXPECT_EQ(hand.Hands, before);
 }
 
-void SetKitty(int first, int second, int third) {
-    hand.CardsPlayed[21] = first | (5 << 12);
-    hand.CardsPlayed[22] = second | (5 << 12);
-    hand.CardsPlayed[23] = third | (5 << 12);
-}
-int Card(const char* text) {
-    const auto [suit, rank] = HandText::ParseCard(text);
-    return rank * 16 + suit;
-}
-
 TEST_F(DiscardTest, TheBestKittyCardIsTrumpFirstThenRank) {
-    SetKitty(Card("KC"), Card("9H"), Card("AS"));
+    HandText::SetKitty("KC 9H AS", kKittySeatCode);
     hand.GenInf = Misc::Set3Bits(hand.GenInf, 1, 0);
     EXPECT_EQ(Logics::BestKittyCard(0), 23);
     hand.GenInf = Misc::Set3Bits(hand.GenInf, 0, 0);
     EXPECT_EQ(Logics::BestKittyCard(0), 22);
     EXPECT_EQ(Logics::BestKittyCard(1), 23);
-    SetKitty(Card("KC"), Card("9H"), Card("JD"));
+    HandText::SetKitty("KC 9H JD", kKittySeatCode);
     EXPECT_EQ(Logics::BestKittyCard(0), 23);
 }
 
-TEST_F(DiscardTest, ThreeJacksOrAcesAreNeverTraded) {
-    HandText::SetHand(1, "JH JD JC 9S TS");
-    Calling("9H", 0, 1, 1);
-    EXPECT_EQ(Logics::TradeInDecision(2, 1, 1), 0);
-    EXPECT_EQ(analysis.ReasonCode, 88);
-    HandText::SetHand(1, "AH AD AC 9S TS");
-    EXPECT_EQ(Logics::TradeInDecision(5, 1, 4), 0);
-    EXPECT_EQ(analysis.ReasonCode, 89);
-}
-
-TEST_F(DiscardTest, AProtectedLeftIsKept) {
-    HandText::SetHand(1, "JD QH QC QS 9S");
-    Calling("9H", 0, 1, 1);
-    EXPECT_EQ(Logics::TradeInDecision(3, 1, 1), 0);
-    EXPECT_EQ(analysis.ReasonCode, 87);
+TEST_F(DiscardTest, SomeThreesOfAKindAreNeverTraded) {
+    struct Case {
+        const char* cards;
+        int32_t rank, position, reason;
+    };
+    const Case cases[] = {
+        {"JH JD JC 9S TS", CardFunctions::kJack, 1, 88},
+        {"AH AD AC 9S TS", CardFunctions::kAce, 4, 89},
+        {"JD QH QC QS 9S", CardFunctions::kQueen, 1, 87},  // the left bower is protected
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.cards);
+        SetUp();
+        HandText::SetHand(1, each.cards);
+        Calling("9H", 0, 1, 1);
+        EXPECT_EQ(Logics::TradeInDecision(each.rank, 1, each.position), 0);
+        EXPECT_EQ(analysis.ReasonCode, each.reason);
+    }
 }
 
 }  // namespace

@@ -1,14 +1,7 @@
 #include "players/redeal_test.h"
 
-#include <gtest/gtest.h>
-
-#include "engine/model/state/hand_state.h"
-#include "engine/model/state/run_flags.h"
-#include "platform/packed_fields.h"
+#include "calling_fixture.h"
 #include "platform/random_source.h"
-#include "platform/settings/player_settings.h"
-#include "players/analysis_state.h"
-#include "support/hand_text.h"
 
 namespace {
 
@@ -16,22 +9,16 @@ constexpr int32_t kTradeBit = 1 << 29;
 constexpr int32_t kAllKinds = 0xF << 12;
 constexpr int32_t kKittyRule = 1 << 16;
 
-class RedealTest : public ::testing::Test {
+class RedealTest : public CallingFixture {
   protected:
     void SetUp() override {
-        hand = {};
-        flags = {};
-        settings = {};
-        analysis = {};
-        settings.Opts2 = 0;
+        CallingFixture::SetUp();
         for (int seat = 0; seat < 4; ++seat) HandText::SetHand(seat, "AH KH QD JC KS");
         Call(/*trump*/ 0, /*maker*/ 0, /*loner*/ 7);
     }
     void TearDown() override {
-        hand = {};
-        flags = {};
-        settings = {};
         InstallRandomSource(nullptr);
+        CallingFixture::TearDown();
     }
     void Call(int32_t trump, int32_t maker, int32_t loner, int32_t rule = 0) {
         hand.GenInf = Misc::Set3Bits(hand.GenInf, trump, 0);

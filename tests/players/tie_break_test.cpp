@@ -9,32 +9,32 @@ constexpr int32_t kHearts = 0, kClubs = 2, kSpades = 3;
 
 class TieBreakTest : public TrickPlayTest {};
 
-TEST_F(TieBreakTest, TheAceOfTheSuitNobodyLedIsKeptWhicheverSlotItIsIn) {
-    HandText::SetHand(1, "AC AS 9H TH QD");
-    for (auto [led, kept] : {std::pair{kClubs, 1}, std::pair{kSpades, 0}}) {
-        hand.SutLedInf = CardFunctions::SetSeatSuitFlag(2, led, kNewHandSuitWord);
-        int32_t b = 0;
-        LogicMain::BreakTie(1, LogicMain::CountSuits(1), kHearts, 1, b);
-        EXPECT_EQ(b, kept);
+TEST_F(TieBreakTest, TheBetterSuitToLeadTakesTheTie) {
+    struct Case {
+        const char* name;
+        std::string_view cards;
+        int32_t ledBySeat2;  // a suit North led before, or -1
+        int32_t a, b, expected;
+    };
+    const Case cases[] = {
+        // Whichever slot it is in, the ace of the suit nobody led is kept.
+        {"clubs led: the spade ace", "AC AS 9H TH QD", kClubs, 1, 0, 1},
+        {"spades led: the club ace", "AC AS 9H TH QD", kSpades, 1, 0, 0},
+        {"the singleton ace beats the guarded one", "AC 9C AS 9H TH", -1, 2, 0, 2},
+        // Trump hearts: diamonds is its colour, clubs is not.
+        {"equal suits: the ace away from trump's colour", "AD AC 9H TH QH", -1, 1, 0, 1},
+        {"the same the other way round", "AD AC 9H TH QH", -1, 0, 1, 1},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.name);
+        Reset();
+        HandText::SetHand(1, each.cards);
+        if (each.ledBySeat2 >= 0)
+            hand.SutLedInf = CardFunctions::SetSeatSuitFlag(2, each.ledBySeat2, kNewHandSuitWord);
+        int32_t b = each.b;
+        LogicMain::BreakTie(1, LogicMain::CountSuits(1), kHearts, each.a, b);
+        EXPECT_EQ(b, each.expected);
     }
-}
-
-TEST_F(TieBreakTest, TheSingletonAceBeatsTheGuardedOne) {
-    HandText::SetHand(1, "AC 9C AS 9H TH");
-    int32_t b = 0;
-    LogicMain::BreakTie(1, LogicMain::CountSuits(1), kHearts, 2, b);
-    EXPECT_EQ(b, 2);
-}
-
-TEST_F(TieBreakTest, EqualSuitsKeepTheAceAwayFromTrumpsColour) {
-    // Trump hearts: diamonds is its colour, clubs is not.
-    HandText::SetHand(1, "AD AC 9H TH QH");
-    int32_t b = 0;
-    LogicMain::BreakTie(1, LogicMain::CountSuits(1), kHearts, 1, b);
-    EXPECT_EQ(b, 1);
-    b = 1;
-    LogicMain::BreakTie(1, LogicMain::CountSuits(1), kHearts, 0, b);
-    EXPECT_EQ(b, 1);
 }
 
 TEST_F(TieBreakTest, TheBossTestWalksTheTrumpRanks) {

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string_view>
-#include <vector>
+#include <string>
 
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
@@ -35,16 +34,6 @@ class TrickPlayTest : public ::testing::Test {
     }
     static std::string CardAt(int32_t seat, int32_t slot) {
         if (slot < 0 || slot > 4) return "slot " + std::to_string(slot);
-        const auto& card = hand.Hands[static_cast<size_t>(seat)][static_cast<size_t>(slot)];
-        static constexpr std::string_view kSuits = "HDCS";
-        static constexpr std::string_view kRanks = "9TJQKA";
-        const int32_t rank = card[kRankPlane];
-        const char suit =
-            card[kSuitPlane] <= 3 ? kSuits[static_cast<size_t>(card[kSuitPlane])] : 'J';
-        std::string text;
-        if (rank == 7) return std::string("L") + suit;
-        if (rank == 8) return std::string("R") + suit;
-        if (rank >= 0 && rank <= 5) text = std::string(1, kRanks[static_cast<size_t>(rank)]) + suit;
-        return text.empty() ? "rank " + std::to_string(rank) : text;
+        return HandText::CardText(hand.Hands[static_cast<size_t>(seat)][static_cast<size_t>(slot)]);
     }
 };

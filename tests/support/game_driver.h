@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/event_sounds.h"
@@ -59,11 +61,13 @@ class GameDriver {
         GamePlay::MainGame(button, shift, x, y, 0);
     }
 
-    bool Traced(const std::string& line) const {
-        for (const auto& each : trace) {
-            if (each == line) return true;
-        }
-        return false;
+    int Count(const std::string& line) const {
+        return static_cast<int>(std::count(trace.begin(), trace.end(), line));
+    }
+    bool Traced(const std::string& line) const { return Count(line) > 0; }
+    bool TracedStartingWith(std::string_view start) const {
+        return std::any_of(trace.begin(), trace.end(),
+                           [start](const std::string& line) { return line.starts_with(start); });
     }
 
     VirtualTiming timing;

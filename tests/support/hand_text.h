@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,6 +34,21 @@ inline Card ParseCard(std::string_view text) {
     return {static_cast<int32_t>(suit), static_cast<int32_t>(rank)};
 }
 
+// The text ParseCard reads back for a held card; "--" for an empty slot.
+inline std::string CardText(const std::array<int32_t, 2>& card) {
+    using namespace CardFunctions;
+    const int32_t suit = card[kSuitPlane], rank = card[kRankPlane];
+    if (rank < 0) return "--";
+    if (suit == kJokerSuit) return rank == kTopJoker ? "TJ" : "BJ";
+    if (suit < 0 || suit > 3) return "suit " + std::to_string(suit);
+    const char suitLetter = "HDCS"[suit];
+    if (rank == kLeftBower) return std::string("L") + suitLetter;
+    if (rank == kRightBower) return std::string("R") + suitLetter;
+    if (rank == kTopJoker) return "TJ";
+    if (rank > kAce) return "rank " + std::to_string(rank);
+    return std::string{"9TJQKA"[rank], suitLetter};
+}
+
 inline std::vector<std::string_view> Words(std::string_view text) {
     std::vector<std::string_view> words;
     while (!text.empty()) {
@@ -63,5 +79,26 @@ inline void SetHand(HandTable& table, int seat, std::string_view cards) {
 }
 
 inline void SetHand(int seat, std::string_view cards) { SetHand(hand.Hands, seat, cards); }
+
+// A card as the played-card entries hold it: the suit below the rank's nibble.
+inline int32_t Entry(std::string_view text) {
+    const auto [suit, rank] = ParseCard(text);
+    return suit | (rank << 4);
+}
+
+// Puts three cards into the kitty's entries, each with `owner` in bits 12-15 (the deal
+// marks them with kKittySeatCode).
+inline void SetKitty(std::string_view cards, int32_t owner = 0) {
+    size_t entry = kFirstKittyEntry;
+    for (auto card : Words(cards)) hand.CardsPlayed[entry++] = Entry(card) | (owner << 12);
+}
+
+inline bool KittyHolds(std::string_view text, int32_t owner = 0) {
+    for (int entry = kFirstKittyEntry; entry < kFirstKittyEntry + 3; ++entry) {
+        const int32_t held = hand.CardsPlayed[static_cast<size_t>(entry)];
+        if (held == (Entry(text) | (owner << 12))) return true;
+    }
+    return false;
+}
 
 }  // namespace HandText

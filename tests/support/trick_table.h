@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
 #include "engine/model/card_codes.h"
 #include "engine/model/hand_words.h"
@@ -40,20 +39,27 @@ inline int32_t NextPosition() {
     return Misc::SeatAtTrickIndex(position);
 }
 
-// Plays a card text into the trick for the seat whose turn it is.
-inline void Play(std::string_view text) {
+// Plays a card text into the trick for the seat whose turn it is ("--" for the
+// empty place of a lone hand's partner); returns the seat winning the trick.
+inline int32_t Play(std::string_view text) {
     const int32_t seat = NextPosition();
-    auto [suit, rank] = HandText::ParseCard(text);
-    if (rank == CardFunctions::kTopJoker) suit = Misc::TrumpSuit();
-    const int32_t entry = suit | (rank << 4);
+    int32_t entry = kEmptyTrickEntry;
+    if (text != "--") {
+        auto [suit, rank] = HandText::ParseCard(text);
+        if (rank == CardFunctions::kTopJoker) suit = Misc::TrumpSuit();
+        entry = suit | (rank << 4);
+    }
     const auto position = static_cast<size_t>(Misc::Get3Bits(hand.GenInf, 7));
     hand.Trk[position] = entry;
     hand.CardsPlayed[static_cast<size_t>(hand.CardsPlayedCount)] = entry | (seat << 12);
-    GamePlaySubs::RecordTrickCard(seat);
+    return GamePlaySubs::RecordTrickCard(seat).winner;
 }
 
-inline void PlayAll(const std::vector<std::string_view>& cards) {
-    for (auto card : cards) Play(card);
+// Plays the cards of a text such as "9D AD TD" in turn; returns the seat winning.
+inline int32_t PlayAll(std::string_view cards) {
+    int32_t winner = -1;
+    for (auto card : HandText::Words(cards)) winner = Play(card);
+    return winner;
 }
 
 }  // namespace TrickTable

@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
-#include "platform/atomic_file.h"
 #include "platform/sound/media_length.h"
+#include "support/temp_data_folder.h"
 
 namespace {
 
@@ -46,9 +46,7 @@ const char* const kEventFiles[] = {
 };
 
 std::string Read(const std::string& name) {
-    std::string bytes;
-    ReadWholeFile(std::string(KAVLOR_MEDIA_DIR) + "/" + name, bytes);
-    return bytes;
+    return FileText(KAVLOR_MEDIA_DIR "/" + name);
 }
 
 }  // namespace

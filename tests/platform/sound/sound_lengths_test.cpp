@@ -15,12 +15,6 @@ class SoundLengths : public ::testing::Test {
     void SetUp() override { settings = {}; }
     void TearDown() override { settings = {}; }
 
-    std::string Make(const std::string& name, const std::string& bytes) {
-        const std::string path = folder.File(name);
-        WriteFile(path, bytes);
-        return path;
-    }
-
     TempDataFolder folder;
     ScriptedMessageBoxes boxes;
     SoundSystem sound;
@@ -29,11 +23,11 @@ class SoundLengths : public ::testing::Test {
 }  // namespace
 
 TEST_F(SoundLengths, MeasuresWaveMidiAndMp3Files) {
-    EXPECT_EQ(sound.GetWaveTime(Make("deal card.wav", Wave(22050, 1, 16, 3307))), 150);
+    EXPECT_EQ(sound.GetWaveTime(folder.Write("deal card.wav", Wave(22050, 1, 16, 3307))), 150);
     const std::string tune = MidiHeader(0, 1, 480) + Track(Tempo(0, 600000) + EndOfTrack(4800));
-    EXPECT_EQ(sound.GetWaveTime(Make("tune.mid", tune)), 6000);
-    EXPECT_EQ(sound.GetWaveTime(Make("song.mp3", Mp3Frames(50))), 1200);
-    EXPECT_EQ(sound.GetWaveTime(Make("LOUD.MP3", Mp3Frames(5))), 120);
+    EXPECT_EQ(sound.GetWaveTime(folder.Write("tune.mid", tune)), 6000);
+    EXPECT_EQ(sound.GetWaveTime(folder.Write("song.mp3", Mp3Frames(50))), 1200);
+    EXPECT_EQ(sound.GetWaveTime(folder.Write("LOUD.MP3", Mp3Frames(5))), 120);
     EXPECT_TRUE(boxes.shown().empty());
 }
 
@@ -44,27 +38,27 @@ TEST_F(SoundLengths, MissingFilesGiveZeroWithoutABox) {
 }
 
 TEST_F(SoundLengths, FilesAreFoundIgnoringCase) {
-    Make("Shuffle.wav", Wave(22050, 1, 16, 22050));
+    folder.Write("Shuffle.wav", Wave(22050, 1, 16, 22050));
     EXPECT_EQ(sound.GetWaveTime(folder.File("shuffle.WAV")), 1000);
 }
 
 TEST_F(SoundLengths, Mp3WithoutFramesIsTimedBySizeAt192Kbits) {
-    EXPECT_EQ(sound.GetWaveTime(Make("silence.mp3", std::string(240000, '\0'))), 10000);
-    EXPECT_EQ(sound.GetWaveTime(Make("tiny.mp3", std::string(100, 'q'))), 4);
+    EXPECT_EQ(sound.GetWaveTime(folder.Write("silence.mp3", std::string(240000, '\0'))), 10000);
+    EXPECT_EQ(sound.GetWaveTime(folder.Write("tiny.mp3", std::string(100, 'q'))), 4);
 }
 
 TEST_F(SoundLengths, UnbelievableWaveLengthGivesOneSecond) {
     // A byte rate of 1 and four gigabytes of declared samples.
     const std::string huge = Wave(1, 1, 8, 4, false, 0xFFFFFFFF);
-    EXPECT_EQ(sound.GetWaveTime(Make("huge.wav", huge)), 1000);
+    EXPECT_EQ(sound.GetWaveTime(folder.Write("huge.wav", huge)), 1000);
 }
 
 TEST_F(SoundLengths, UnreadableFilesShowTheSoundErrorBoxAndGiveZero) {
-    EXPECT_EQ(sound.GetWaveTime(Make("noise.wav", "not a sound at all")), 0);
+    EXPECT_EQ(sound.GetWaveTime(folder.Write("noise.wav", "not a sound at all")), 0);
     std::string broken = Wave(22050, 1, 16, 100);
     broken.replace(broken.find("data"), 4, "junk");
-    EXPECT_EQ(sound.GetWaveTime(Make("broken.wav", broken)), 0);
-    EXPECT_EQ(sound.GetWaveTime(Make("broken.mid", "MThd\x00\x00")), 0);
+    EXPECT_EQ(sound.GetWaveTime(folder.Write("broken.wav", broken)), 0);
+    EXPECT_EQ(sound.GetWaveTime(folder.Write("broken.mid", "MThd\x00\x00")), 0);
     ASSERT_EQ(boxes.shown().size(), 3u);
     for (const auto& box : boxes.shown()) {
         EXPECT_EQ(box.title, "Sound Error");
@@ -75,8 +69,8 @@ TEST_F(SoundLengths, UnreadableFilesShowTheSoundErrorBoxAndGiveZero) {
 
 TEST_F(SoundLengths, CachedLengthsFoldBackFromEveryBank) {
     EXPECT_EQ(sound.GetSoundTime(8), -1);
-    settings.SoundFiles[8] = Make("deal.wav", Wave(22050, 1, 16, 2205));
-    settings.SoundFiles[22] = Make("play.wav", Wave(22050, 1, 16, 4410));
+    settings.SoundFiles[8] = folder.Write("deal.wav", Wave(22050, 1, 16, 2205));
+    settings.SoundFiles[22] = folder.Write("play.wav", Wave(22050, 1, 16, 4410));
     settings.SoundFiles[3] = folder.File("gone.wav");
     sound.SetSoundTime(0);
 
@@ -93,8 +87,8 @@ TEST_F(SoundLengths, CachedLengthsFoldBackFromEveryBank) {
 }
 
 TEST_F(SoundLengths, OneEventIsMeasuredAlone) {
-    settings.SoundFiles[8] = Make("deal.wav", Wave(22050, 1, 16, 2205));
-    settings.SoundFiles[9] = Make("set.wav", Wave(22050, 1, 16, 2205));
+    settings.SoundFiles[8] = folder.Write("deal.wav", Wave(22050, 1, 16, 2205));
+    settings.SoundFiles[9] = folder.Write("set.wav", Wave(22050, 1, 16, 2205));
     sound.SetSoundTime(8);
     EXPECT_EQ(sound.GetSoundTime(8), 100);
     EXPECT_EQ(sound.GetSoundTime(9), -1);

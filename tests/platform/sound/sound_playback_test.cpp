@@ -34,12 +34,6 @@ class RecordingBackend final : public SoundBackend {
 
 class SoundPlayback : public ::testing::Test {
   protected:
-    std::string Make(const std::string& name, const std::string& bytes) {
-        const std::string path = folder.File(name);
-        WriteFile(path, bytes);
-        return path;
-    }
-
     TempDataFolder folder;
     ScriptedMessageBoxes boxes;
     SoundSystem sound;
@@ -53,11 +47,11 @@ class SdlPlayback : public SoundPlayback {
         auto backend = SdlSoundBackend::Open();
         if (!backend) GTEST_SKIP() << "no SDL audio driver";
         sound.InstallBackends(std::move(backend), std::make_unique<NullMixerBackend>());
-        wave = Make("long wave.wav", Wave(22050, 1, 16, 22050 * 5));
-        mp3 = Make("song.mp3", Mp3Frames(250));
-        midi = Make("tune.mid",
-                    MidiHeader(0, 1, 96) + Track(Vlq(0) + "\x90\x3C\x40" + Vlq(960) +
-                                                 std::string("\x80\x3C\x00", 3) + EndOfTrack(0)));
+        wave = folder.Write("long wave.wav", Wave(22050, 1, 16, 22050 * 5));
+        mp3 = folder.Write("song.mp3", Mp3Frames(250));
+        midi = folder.Write("tune.mid", MidiHeader(0, 1, 96) +
+                                            Track(Vlq(0) + "\x90\x3C\x40" + Vlq(960) +
+                                                  std::string("\x80\x3C\x00", 3) + EndOfTrack(0)));
     }
 
     std::string wave, mp3, midi;
@@ -66,7 +60,7 @@ class SdlPlayback : public SoundPlayback {
 }  // namespace
 
 TEST_F(SoundPlayback, WithoutADeviceNothingPlaysAndNothingComplains) {
-    const std::string wave = Make("w.wav", Wave(22050, 1, 16, 22050));
+    const std::string wave = folder.Write("w.wav", Wave(22050, 1, 16, 22050));
     EXPECT_FALSE(sound.HasSoundCard());
     sound.PlayWave(wave);
     sound.PlayMidi(wave);
@@ -81,7 +75,7 @@ TEST_F(SoundPlayback, EachKindStopsOnlyItsOwnBeforeStarting) {
     std::vector<std::string> log;
     sound.InstallBackends(std::make_unique<RecordingBackend>(log),
                           std::make_unique<NullMixerBackend>());
-    const std::string file = Make("with blanks.wav", Wave(22050, 1, 16, 10));
+    const std::string file = folder.Write("with blanks.wav", Wave(22050, 1, 16, 10));
     sound.PlayWave(file);
     sound.PlayMidi(file);
     sound.PlayMp3(file);
@@ -130,20 +124,20 @@ TEST_F(SdlPlayback, AWaveATuneAndAnMp3SoundTogether) {
 
 TEST_F(SdlPlayback, AFileThatCannotBeOpenedShowsTheSoundErrorBox) {
     sound.PlayMp3(mp3);
-    sound.PlayMp3(Make("bad.mp3", "this is no music"));
+    sound.PlayMp3(folder.Write("bad.mp3", "this is no music"));
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].title, "Sound Error");
     EXPECT_EQ(boxes.shown()[0].style, vbCritical);
     EXPECT_FALSE(sound.IsMp3Playing());
 
-    sound.PlayMidi(Make("bad.mid", "MThd garbage"));
+    sound.PlayMidi(folder.Write("bad.mid", "MThd garbage"));
     EXPECT_EQ(boxes.shown().size(), 2u);
     EXPECT_FALSE(sound.IsMidiPlaying());
 }
 
 TEST_F(SdlPlayback, DecodesFormatsItCannotReadTheHeaderOf) {
     // An MP3 under another name is not measured by its frames but decoded.
-    EXPECT_EQ(sound.GetWaveTime(Make("song.bin", Mp3Frames(50))), 1200);
+    EXPECT_EQ(sound.GetWaveTime(folder.Write("song.bin", Mp3Frames(50))), 1200);
     EXPECT_TRUE(boxes.shown().empty());
 }
 
