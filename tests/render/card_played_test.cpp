@@ -76,18 +76,6 @@ TEST_F(CardPlayedTest, EachSeatsCardLandsOnItsSpotAtEveryScale) {
     EXPECT_EQ(BoxRefreshes(1) + BoxRefreshes(3) + BoxRefreshes(4) + BoxRefreshes(5), 0);
 }
 
-TEST_F(CardPlayedTest, AFreeHandLaysTheSameCardSlightlyAskew) {
-    LayOut(1.0f, 0);
-    std::vector<SpotPoint> points;
-    for (int i = 0; i < 12; ++i) {
-        Video::ShowCardPlayed(1, 0, 3, false, 10);
-        points.push_back(tableGeometry.TrickSpots[5]);
-        EXPECT_LE(std::abs(points.back().x - tableGeometry.TrickSpots[1].x), 3);
-        EXPECT_LE(std::abs(points.back().y - tableGeometry.TrickSpots[1].y), 3);
-    }
-    EXPECT_NE(std::count(points.begin(), points.end(), points.front()), 12);
-}
-
 TEST_F(CardPlayedTest, TheFlashInvertsTheCardOnScreenAndRestoresIt) {
     settings.Opts1 |= kAlignCards;
     LayOut(1.0f, 0);
