@@ -17,7 +17,7 @@
 #include "platform/settings/player_settings.h"
 #include "platform/sound/sound_system.h"
 #include "platform/waits.h"
-#include "render/message_series.h"
+#include "render/lay_down.h"
 #include "render/table_messages.h"
 
 namespace {
@@ -93,7 +93,7 @@ void ReloadFromLog(int development) {
     }
     if (development == 0) {
         ClearBit(flags.Stat2, Stat2Bits::ReloadHandFromLog);
-        Video::MessageSeries(tables.MessageTable[292], 2, 1.0);
+        Video::ShowMessageSeries(2, tables.MessageTable[292], 1.0);
     }
 }
 

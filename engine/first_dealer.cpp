@@ -11,7 +11,7 @@
 #include "platform/settings/player_settings.h"
 #include "platform/sound/sound_system.h"
 #include "platform/waits.h"
-#include "render/hand_drawing.h"
+#include "render/card_played.h"
 #include "render/table_host.h"
 #include "render/table_messages.h"
 #include "render/table_parts.h"

@@ -213,6 +213,3 @@ void Video::DrawHands(int32_t mode, const std::function<void()>& cardSound) {
 void Video::DrawDealtHands(const std::function<void()>& cardSound) {
     DrawHands(0, cardSound);
 }
-
-void Video::DrawHandReview() {}
-void Video::DrawFirstDealerCard(int32_t, int32_t, int32_t) {}

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-// The hands, the deck box and the review of the last hand.
+// The hands and the deck box.
 namespace Video {
 // Mode 0 the deal sequence (cardSound after each pause), 1 all four hands from the
 // dealer, 2 the human's hand, 5-7 seat 1-3 only, 10-14 only clear PicB(mode - 10),
@@ -12,8 +12,4 @@ void DrawHands(int32_t mode = 0, const std::function<void()>& cardSound = {});
 // The deal sequence: the seats receive their cards in two rounds.
 void DrawDealtHands(const std::function<void()>& cardSound);
 void DrawDeckBox();
-// The review of the hand just played.
-void DrawHandReview();
-// A card dealt face up to a seat in the trick box while the first dealer is chosen.
-void DrawFirstDealerCard(int32_t seat, int32_t suit, int32_t rank);
 }  // namespace Video

@@ -6,6 +6,7 @@
 namespace Video {
 // The same message three times: plain, inverted, plain, for 1.5, 1.7 and 2.2 × seconds.
 void ShowMessageSeries(int32_t code, const std::string& text, double seconds);
-// The claiming seat's cards laid down for an ending code.
+// A claim of the rest of the hand: the claiming cards and their messages, the claimed
+// tricks credited, the piles redrawn and the remaining cards played out.
 void ShowLayDown(int32_t code);
 }  // namespace Video

@@ -11,6 +11,7 @@
 #include "platform/settings/player_settings.h"
 #include "platform/waits.h"
 #include "render/choice_buttons.h"
+#include "render/hand_review.h"
 #include "render/table_controls.h"
 #include "ui/frm_main.h"
 #include "ui/key_codes.h"
@@ -66,7 +67,13 @@ void frmMain::Choice_Click(int Index) {
             static const std::string kSeatPanel = "L";
             static const std::string kKittyPanel = "K";
             std::string& tag = choiceTags_[5];
-            tag = tag == kSeatPanel ? kKittyPanel : kSeatPanel;
+            if (tag == kSeatPanel) {
+                Video::DrawKittyPanel();
+                tag = kKittyPanel;
+            } else {
+                Video::DrawSeatPanel();
+                tag = kSeatPanel;
+            }
             GamePlay::SetDefaultFocus();
         }
         if (IsSet(flags.Stat0, Stat0Bits::ReplayRequested)) {

@@ -21,8 +21,9 @@
 #include "platform/waits.h"
 #include "render/choice_buttons.h"
 #include "render/hand_drawing.h"
+#include "render/hand_review.h"
 #include "render/trick_piles.h"
-#include "render/message_series.h"
+#include "render/lay_down.h"
 #include "render/table_host.h"
 #include "render/table_messages.h"
 #include "render/score_corners.h"
@@ -95,7 +96,7 @@ std::optional<int32_t> FirstJackDealer(int32_t opts3) {
                                                 : "First Jack Deals First");
     const int32_t seat = GamePlaySubs::ChooseFirstDealer();
     if (playersChanged) {
-        Video::MessageSeries("Changed Players...", 4, 0.8);
+        Video::ShowMessageSeries(4, "Changed Players...", 0.8);
         if (flow.QuitNow) return std::nullopt;
         APIs::Pause(1.0);
     }
@@ -126,7 +127,7 @@ void GamePlay::ReviewHand(bool& KeepRunning, bool& InputCue) {
         Video::AskTwoChoices();
         APIs::WaitMs(40);
         if (!ReviewRequested()) {
-            Video::DrawHands();
+            Video::DrawHands(1);
             Video::DrawDeckBox();
             if (Misc::GenInfField8() > 0) CardFunctions::DrawTrickPiles(2);
         } else {
@@ -312,7 +313,7 @@ void GamePlay::Step13000(StepCall& call) {
                 Video::DrawTopScore();
                 Video::DrawBottomScore();
             }
-            Video::MessageSeries(tables.MessageTable[76], 7, 1.0);
+            Video::ShowMessageSeries(7, tables.MessageTable[76], 1.0);
             GamePlaySubs::ResetHandForReplay();
             Video::ClearTableParts(127);
             SetDefaultFocus();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <utility>
@@ -140,8 +141,14 @@ TEST_F(NewHandStepsTest, TheReplayQuestionIsDrawnOnceWithinHalfASecond) {
     StartGame();
     flow.Ptrg = 1010;
     game.timing.time.Advance(600);
+    game.table.picBRefreshes.clear();
     game.PressReplay();
     EXPECT_EQ(tableMessages.ShownMessages[1], "Replay this hand?");
+    // The hands are shown as they stand, not dealt again card by card.
+    for (int box : {1, 3, 4, 5}) {
+        EXPECT_EQ(std::count(game.table.picBRefreshes.begin(), game.table.picBRefreshes.end(), box),
+                  1);
+    }
     const int32_t asked = flow.ReplayAskTime;
     game.PressReplay();
     EXPECT_EQ(flow.ReplayAskTime, asked);

@@ -75,6 +75,12 @@ class PrePlayStepsTest : public ::testing::Test {
     bool AtFirstLead() const { return game.Traced(kFirstLead); }
     static constexpr const char* kFirstLead = "Starting to Play Cards in New HAND.";
     void Key(int n) { game.Door(1, 0, static_cast<float>(-n)); }
+    // A click in the middle of the end mark beside the key numbers.
+    void ClickEndMark() {
+        const auto& r = keyLabels.KeyMarkRect;
+        ASSERT_GT(r[2], r[0]);
+        game.Click((r[0] + r[2]) / 2.0f, (r[1] + r[3]) / 2.0f);
+    }
     static bool Holds(int seat, const char* text) {
         const Card card = HandText::ParseCard(text);
         for (const auto& slot : hand.Hands[static_cast<size_t>(seat)]) {
@@ -142,15 +148,14 @@ TEST_F(PrePlayStepsTest, DiscardingATrumpIsConfirmed) {
 
 TEST_F(PrePlayStepsTest, NoDiscardIsConfirmedOnceAndKeepsTheHand) {
     WestOrdersTheHumanDealerUp();
-    keyLabels.KeyMarkRect = {10, 10, 30, 30};
     Start();
-    game.Click(20, 20);
+    ClickEndMark();
     ASSERT_EQ(flow.Ptrg, 2720);
     EXPECT_TRUE(game.Traced("Human Chose No Discard."));
     EXPECT_EQ(Shown(2), "m297");
     game.Answer(2);
     ASSERT_EQ(flow.Ptrg, 2715);
-    game.Click(20, 20);
+    ClickEndMark();
     game.Answer(1);
     // No second question about throwing away the turned-up trump.
     EXPECT_TRUE(AtFirstLead());
@@ -162,9 +167,8 @@ TEST_F(PrePlayStepsTest, NoDiscardWithAnAllTrumpHandAsksNothing) {
     Called(kDiamonds, 1, 7, 0, "AD");
     HandText::SetHand(0, "9D TD JD QD KD");
     HandText::SetHand(1, "QC 9H 9S QS AH");
-    keyLabels.KeyMarkRect = {10, 10, 30, 30};
     Start();
-    game.Click(20, 20);
+    ClickEndMark();
     EXPECT_TRUE(AtFirstLead());
     EXPECT_FALSE(game.Traced("Step 2720 is not available yet."));
 }

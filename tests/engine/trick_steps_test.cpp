@@ -152,7 +152,10 @@ TEST_F(TrickStepsTest, TheMakerWithTheTopFiveTrumpsLaysTheHandDown) {
     Deal({"AS 9S KD 9C TC", "RH LH AH KH QH", "KS QS AD QC KC", "TS 9H 9D AC TH"});
     EXPECT_EQ(flow.Ptrg, kScoring);
     EXPECT_TRUE(game.Traced("Starting TRICK 1."));
-    EXPECT_EQ(hand.CardsPlayedCount, 0);
+    // All five tricks go to the makers and every card is played out onto the table.
+    EXPECT_EQ(APIs::Nib(hand.Tricks, 1), 5);
+    EXPECT_EQ(hand.CardsPlayedCount, 20);
+    EXPECT_EQ(hand.CardsPlayed[21], kEmptyPlayedEntry);
 }
 
 TEST_F(TrickStepsTest, PauseAfterEachTrickWaitsForAClick) {
