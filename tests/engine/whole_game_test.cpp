@@ -62,6 +62,18 @@ TEST(WholeGameTest, RefusedInputsOfAFuzzingHumanChangeNothing) {
     EXPECT_EQ(FailedGames(WholeGame::Mode::Fuzz, GamesToPlay(500)), 0);
 }
 
+// Without waits, sounds or the play-again question, a finished game hands over to the
+// next one at once.
+TEST(WholeGameTest, FastDemoGamesEndAndTheNextGameStartsAtOnce) {
+    for (uint32_t seed = 1; seed <= 50; ++seed) {
+        WholeGame whole(seed);
+        HouseRules(seed);
+        SetBit(flags.Stat2, Stat2Bits::FastMode);
+        EXPECT_TRUE(whole.PlayGame()) << seed << ": " << whole.failures.front();
+        EXPECT_EQ(flow.Ptrg, 25);
+    }
+}
+
 TEST(WholeGameTest, TheSameSeedPlaysTheSameGameMoveForMove) {
     const auto play = [](uint32_t seed) {
         WholeGame whole(seed);

@@ -73,6 +73,7 @@ class WholeGame {
             } else {
                 FuzzInput();
             }
+            if (fastGameOver_) return CheckGameOver();
             if (flow.QuitNow) return Fail("left the program at " + std::to_string(flow.Ptrg));
         }
         return Fail("no end after " + std::to_string(maxCalls) + " calls at " +
@@ -169,6 +170,11 @@ class WholeGame {
         }
     }
     void Check() {
+        // The fast mode starts the next game at once, inside the same call: stop there.
+        if (moves.back() == 14010 && IsSet(flags.Stat2, Stat2Bits::FastMode)) {
+            fastGameOver_ = true;
+            flow.QuitNow = true;
+        }
         CheckCardsPlayed();
         CheckNoCardTwice();
         const int32_t step = flow.Ptrg;
@@ -187,6 +193,7 @@ class WholeGame {
         return failures.empty();
     }
     SeededRandom random_;
+    bool fastGameOver_ = false;
     HandTable last_{};
     int32_t last_GenInf_ = 0;
 };
