@@ -12,6 +12,10 @@ namespace GamePlay {
 void MainGame(int16_t& Button, int16_t& Shift, float& X, float& Y, int16_t fifth);
 // Told of every step MainGame has run, after it ran: whole-game tests check the state.
 void InstallStepObserver(std::function<void(int32_t)> observer);
+// Asked for the card of a seat about to play to the trick, before the computer: a
+// slot 0-4 plays that card, -1 leaves the seat to the computer. Benchmarks use it to
+// seat other players.
+void InstallTrickCardChooser(std::function<int32_t(int32_t seat)> chooser);
 
 // The three ways a step hands over to the human. AwaitHuman ends the call and the
 // "Input" sound plays; AwaitHumanQuiet opens the input but runs on into the next

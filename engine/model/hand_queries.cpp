@@ -2,6 +2,7 @@
 
 #include "engine/model/card_codes.h"
 #include "engine/model/hand_words.h"
+#include "engine/model/state/run_flags.h"
 #include "platform/packed_fields.h"
 #include "platform/settings/player_settings.h"
 
@@ -181,4 +182,18 @@ int32_t CardFunctions::FindMustMakeSuit(int32_t seat) {
         if (qualifies && CountSuit(hand.Hands, seat, suit) >= 3) found = suit;
     }
     return found;
+}
+
+int32_t CardFunctions::RefusedPlay(int32_t seat, int32_t slot) {
+    constexpr int32_t kLeads = 1 << 28;
+    const int32_t suit = SuitAt(hand.Hands, seat, slot);
+    const int32_t led = Misc::Get3Bits(hand.GenInf, 1);
+    const int32_t trump = Misc::TrumpSuit();
+    const bool leads = (hand.Tricks & kLeads) != 0;
+    if (!leads && led <= 3 && CountSuit(hand.Hands, seat, led) > 0 && suit != led) return 71;
+    if ((settings.Opts2 & (1 << 20)) != 0 && leads && !IsSet(flags.Stat0, Stat0Bits::TrumpPlayed) &&
+        suit == trump && CountSuit(hand.Hands, seat, trump) != 6 - Misc::GenInfField8()) {
+        return 72;
+    }
+    return 0;
 }

@@ -34,5 +34,9 @@ bool IsTopFiveTrumps(int32_t seat);
 bool CanCallSuit(int32_t seat, int32_t suit);
 // The suit the seat must make under the calling rules, or -1.
 int32_t FindMustMakeSuit(int32_t seat);
+// Why the rules refuse the seat's card at slot for the trick in play: the message
+// number (71 not following suit, 72 trump led before any was played under "No First
+// Blood"), 0 when it may be played. Reads the lead flag the trick step set.
+int32_t RefusedPlay(int32_t seat, int32_t slot);
 
 }  // namespace CardFunctions

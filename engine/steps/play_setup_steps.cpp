@@ -117,6 +117,8 @@ void PutAwayPartnersHand(int32_t partner) {
 
 void CountTheCall() {
     if (DemoRunning() && !IsSet(flags.Stat2, Stat2Bits::FastMode)) return;
+    // A replayed hand's call was counted when the hand was first played.
+    if (IsSet(flags.Stat0, Stat0Bits::ReplayNoScore)) return;
     auto count = [](int32_t entry) {
         ++stats.SessionStats[static_cast<size_t>(entry)];
         ++stats.AllSessionStats[static_cast<size_t>(entry)];
@@ -124,6 +126,8 @@ void CountTheCall() {
     const int32_t maker = Misc::GenInfField2();
     if (!IsSeat(maker)) return;
     count(maker * 7 + 8);
+    // The statistics page shows forced calls: the maker called under a calling rule.
+    if (IsSet(flags.Stat2, Stat2Bits::MustCall)) count(maker * 7 + 14);
     const int32_t loner = Misc::GenInfField3();
     if (IsSeat(loner)) count(loner * 7 + 12);
 }

@@ -1,6 +1,8 @@
 #include "engine/steps/trick_steps.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "engine/card_sounds.h"
 #include "engine/end_early_check.h"
@@ -84,7 +86,16 @@ void GiveUp() {
     KavlorMain::ExitProgram();
 }
 
+std::function<int32_t(int32_t)>& TrickCardChooser() {
+    static std::function<int32_t(int32_t)> chooser;
+    return chooser;
+}
+
 int32_t AskTrickLogic(int32_t seat) {
+    if (TrickCardChooser()) {
+        const int32_t chosen = TrickCardChooser()(seat);
+        if (chosen >= 0) return chosen;
+    }
     int32_t answer = 5;
     LogicMain::MainLogic(answer);
     Misc::Trace(analysis.LogicTrace);
@@ -103,18 +114,8 @@ bool RefuseCard(size_t message) {
 }
 
 bool IsRefused(int32_t slot) {
-    const int32_t suit = hand.Hands[0][static_cast<size_t>(slot)][kSuitPlane];
-    const int32_t led = Get3Bits(hand.GenInf, 1);
-    const int32_t trump = Misc::TrumpSuit();
-    const bool leads = (hand.Tricks & kLeads) != 0;
-    if (!leads && led <= 3 && CountSuit(hand.Hands, 0, led) > 0 && suit != led) {
-        return RefuseCard(71);
-    }
-    if ((settings.Opts2 & (1 << 20)) != 0 && leads && !IsSet(flags.Stat0, Stat0Bits::TrumpPlayed) &&
-        suit == trump && CountSuit(hand.Hands, 0, trump) != 6 - Trick()) {
-        return RefuseCard(72);
-    }
-    return false;
+    const int32_t message = RefusedPlay(0, slot);
+    return message != 0 && RefuseCard(static_cast<size_t>(message));
 }
 
 void CelebrateStoppedLoner(int32_t winner, int32_t trick, int32_t team) {
@@ -128,6 +129,10 @@ void CelebrateStoppedLoner(int32_t winner, int32_t trick, int32_t team) {
 }
 
 }  // namespace
+
+void GamePlay::InstallTrickCardChooser(std::function<int32_t(int32_t)> chooser) {
+    TrickCardChooser() = std::move(chooser);
+}
 
 int32_t GamePlaySubs::SumSeatFlags() {
     int32_t sum = 0;

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/end_early_check.h"
 #include "engine/end_game.h"
 #include "engine/model/end_early.h"
 #include "engine/model/hand_words.h"
 #include "engine/model/state/statistics.h"
+#include "engine/steps/discard_steps.h"
 #include "platform/packed_fields.h"
 #include "support/game_driver.h"
 #include "support/hand_text.h"
@@ -85,6 +88,38 @@ TEST_F(ScoreHandTest, AReplayShowsTheResultButScoresAndCountsNothing) {
     EXPECT_EQ(Points(0), 3);
     EXPECT_EQ(stats.SessionStats, decltype(stats.SessionStats){});
     EXPECT_EQ(game.sounds.back(), 19);
+}
+
+// The call is counted as play starts: forced calls too, a replayed hand's never.
+TEST_F(ScoreHandTest, CallsAreCountedOnceAsPlayStarts) {
+    struct Case {
+        int32_t flags0;
+        int32_t flags2;
+        int32_t lone;
+        std::vector<size_t> counted;
+    };
+    const Case cases[] = {
+        {0, 0, 7, {1 * 7 + 8}},
+        {0, Stat2Bits::MustCall, 7, {1 * 7 + 8, 1 * 7 + 14}},
+        {0, Stat2Bits::MustCall | Stat2Bits::MustGoAlone, 1, {1 * 7 + 8, 1 * 7 + 12, 1 * 7 + 14}},
+        {Stat0Bits::ReplayNoScore, Stat2Bits::MustCall, 1, {}},
+    };
+    for (const Case& each : cases) {
+        stats = {};
+        flags.Stat0 = each.flags0;
+        flags.Stat2 = each.flags2;
+        Hand(1, each.lone, 0, 0);
+        int16_t button = 0;
+        int16_t shift = 0;
+        float x = 0;
+        float y = 0;
+        StepCall call{button, shift, x, y};
+        GamePlay::Step7000(call);
+        decltype(stats.SessionStats) expected{};
+        for (size_t index : each.counted) expected[index] = 1;
+        EXPECT_EQ(stats.SessionStats, expected) << each.flags0 << " " << each.flags2;
+        EXPECT_EQ(stats.AllSessionStats, expected);
+    }
 }
 
 TEST_F(ScoreHandTest, TheFirstPointsOfAGameSayWhichTeamScoredFirst) {

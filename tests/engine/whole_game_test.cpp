@@ -2,17 +2,34 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
 // A spread of house rules chosen by the seed: ending early, the joker, stick the
-// dealer, loner leads and the like.
+// dealer, loner leads, trading three of a kind, the partner's best card, the kitty
+// swap, "No First Blood" and the like.
 void HouseRules(uint32_t seed) {
-    const int32_t pick = static_cast<int32_t>(seed * 2654435761u >> 8);
-    settings.Opts1 |= (pick & 1) << 16 | (pick & 2) << 16;
-    settings.Opts2 |= (pick & 4) << 17 | (pick & 8) << 19 | (pick & 16) << 21;
-    settings.Opts3 |= (pick & 32) << 9;
+    const uint32_t pick = seed * 2654435761u >> 8;
+    const std::array<std::pair<int32_t*, int>, 12> rules{{
+        {&settings.Opts1, 16},
+        {&settings.Opts1, 17},
+        {&settings.Opts2, 19},
+        {&settings.Opts2, 22},
+        {&settings.Opts2, 25},
+        {&settings.Opts3, 14},
+        {&settings.Opts2, 1},
+        {&settings.Opts2, 2},
+        {&settings.Opts2, 16},
+        {&settings.Opts2, 20},
+        {&settings.Opts2, 21},
+        {&settings.Opts3, 13},
+    }};
+    for (size_t i = 0; i < rules.size(); ++i) {
+        if ((pick >> i & 1) != 0) *rules[i].first |= 1 << rules[i].second;
+    }
 }
 
 int GamesToPlay(int byDefault) {
@@ -43,6 +60,18 @@ TEST(WholeGameTest, GamesWithAScriptedHumanEndWithNoInvariantBroken) {
 
 TEST(WholeGameTest, RefusedInputsOfAFuzzingHumanChangeNothing) {
     EXPECT_EQ(FailedGames(WholeGame::Mode::Fuzz, GamesToPlay(500)), 0);
+}
+
+// Without waits, sounds or the play-again question, a finished game hands over to the
+// next one at once.
+TEST(WholeGameTest, FastDemoGamesEndAndTheNextGameStartsAtOnce) {
+    for (uint32_t seed = 1; seed <= 50; ++seed) {
+        WholeGame whole(seed);
+        HouseRules(seed);
+        SetBit(flags.Stat2, Stat2Bits::FastMode);
+        EXPECT_TRUE(whole.PlayGame()) << seed << ": " << whole.failures.front();
+        EXPECT_EQ(flow.Ptrg, 25);
+    }
 }
 
 TEST(WholeGameTest, TheSameSeedPlaysTheSameGameMoveForMove) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/model/card_codes.h"
+#include "engine/model/hand_queries.h"
 #include "engine/model/hand_words.h"
 #include "engine/model/state/statistics.h"
 #include "engine/steps/step_call.h"
@@ -12,6 +13,7 @@
 #include "platform/random_source.h"
 #include "players/analysis_state.h"
 #include "support/game_driver.h"
+#include "support/legal_answers.h"
 
 // Plays whole games headless with the computer deciding for every seat, checking the
 // game's invariants after every call. Returns the failures found, empty when none.
@@ -25,6 +27,7 @@ class WholeGame {
         });
     }
     ~WholeGame() {
+        GamePlay::InstallTrickCardChooser({});
         GamePlay::InstallStepObserver({});
         InstallRandomSource(nullptr);
     }
@@ -32,9 +35,29 @@ class WholeGame {
     WholeGame& operator=(const WholeGame&) = delete;
 
     // Demo: the computer decides for seat 0 too. Human: seat 0 answers every prompt with
-    // inputs drawn from the random source until one is taken. Fuzz: as Human, and an
-    // input the step refuses must change neither the hands, the score nor the step.
+    // a legal answer the random source picks, and the step must take it. Fuzz: seat 0
+    // throws inputs until one is taken; a refused one must change neither the hands,
+    // the score nor the step.
     enum class Mode { Demo, Human, Fuzz };
+
+    // The seats of the team play a card the random source picks among their legal ones;
+    // the computer still calls and discards for them.
+    void PlayRandomCardsFor(int32_t team) {
+        GamePlay::InstallTrickCardChooser([team](int32_t seat) -> int32_t {
+            const auto& cards = hand.Hands[static_cast<size_t>(seat)];
+            // The partner of a lone hand sits out: the computer marks the trick for it.
+            if (seat % 2 != team || cards[0][kRankPlane] < -99) return -1;
+            std::vector<int32_t> legal;
+            for (int32_t slot = 0; slot < 5; ++slot) {
+                if (cards[static_cast<size_t>(slot)][kRankPlane] >= 0 &&
+                    CardFunctions::RefusedPlay(seat, slot) == 0) {
+                    legal.push_back(slot);
+                }
+            }
+            if (legal.empty()) return -1;
+            return legal[static_cast<size_t>(RandomBelow(static_cast<int>(legal.size())))];
+        });
+    }
 
     // Plays from a new game to the play-again question; false when it did not get there.
     bool PlayGame(Mode mode = Mode::Demo, int maxCalls = 20000) {
@@ -45,9 +68,12 @@ class WholeGame {
             if (flow.Ptrg == 14100) return CheckGameOver();
             if (mode == Mode::Demo) {
                 game.Click();
+            } else if (mode == Mode::Human) {
+                LegalInput();
             } else {
-                HumanInput(mode == Mode::Fuzz);
+                FuzzInput();
             }
+            if (fastGameOver_) return CheckGameOver();
             if (flow.QuitNow) return Fail("left the program at " + std::to_string(flow.Ptrg));
         }
         return Fail("no end after " + std::to_string(maxCalls) + " calls at " +
@@ -60,8 +86,26 @@ class WholeGame {
     std::vector<int32_t> moves;
 
   private:
+    // Only the answer step ran, and the game waits there still.
+    bool Refused(int32_t step, size_t movesBefore) const {
+        bool refused = flow.Ptrg == step && flow.InputOpen;
+        for (size_t i = movesBefore; i < moves.size(); ++i) refused = refused && moves[i] == step;
+        return refused;
+    }
+    void LegalInput() {
+        const int32_t step = flow.Ptrg;
+        const size_t movesBefore = moves.size();
+        const std::vector<HumanAnswer> answers = LegalAnswer::Answers(game.table);
+        const HumanAnswer& answer =
+            answers[static_cast<size_t>(RandomBelow(static_cast<int>(answers.size())))];
+        game.Door(answer.button, answer.shift, answer.x, answer.y);
+        // Marking the cards to swap takes each click and waits for the next.
+        if (step != 5510 && Refused(step, movesBefore)) {
+            Fail("a legal answer at " + std::to_string(step) + " was refused");
+        }
+    }
     // A click, an answer button or a number key, as the random source picks.
-    void HumanInput(bool checkRefusals) {
+    void FuzzInput() {
         const int32_t step = flow.Ptrg;
         const HandTable hands = hand.Hands;
         const int32_t score = hand.Score;
@@ -74,10 +118,7 @@ class WholeGame {
         } else {
             game.Door(1, 50, -static_cast<float>(pick - 5));
         }
-        // Refused: only the answer step ran, and the game waits there still.
-        bool refused = flow.Ptrg == step && flow.InputOpen;
-        for (size_t i = movesBefore; i < moves.size(); ++i) refused = refused && moves[i] == step;
-        if (checkRefusals && refused && (hands != hand.Hands || score != hand.Score)) {
+        if (Refused(step, movesBefore) && (hands != hand.Hands || score != hand.Score)) {
             Fail("a refused input at " + std::to_string(step) + " changed the hand");
         }
     }
@@ -118,7 +159,6 @@ class WholeGame {
         last_ = hand.Hands;
         last_GenInf_ = hand.GenInf;
     }
-    // The trick entries of CardsPlayed: suit and rank in nibbles 0 and 1.
     // The trick entries of CardsPlayed: suit and rank in nibbles 0 and 1, rank 15 none.
     void CheckNoCardTwice() {
         const auto card = [](size_t i) { return hand.CardsPlayed[i] & 0xFF; };
@@ -130,6 +170,11 @@ class WholeGame {
         }
     }
     void Check() {
+        // The fast mode starts the next game at once, inside the same call: stop there.
+        if (moves.back() == 14010 && IsSet(flags.Stat2, Stat2Bits::FastMode)) {
+            fastGameOver_ = true;
+            flow.QuitNow = true;
+        }
         CheckCardsPlayed();
         CheckNoCardTwice();
         const int32_t step = flow.Ptrg;
@@ -148,6 +193,7 @@ class WholeGame {
         return failures.empty();
     }
     SeededRandom random_;
+    bool fastGameOver_ = false;
     HandTable last_{};
     int32_t last_GenInf_ = 0;
 };
