@@ -179,13 +179,13 @@ std::string Message(size_t n) {
 }
 
 // The trick logic asked for the human's card, once more in recovery mode when it
-// finds none. The game goes on without advice when even that fails.
+// finds none (5, or any answer that is no slot of the hand). The game goes on without advice when even that fails.
 bool AdviseCard() {
     SetBit(flags.Stat1, Stat1Bits::ComputerDecidesSouth);
     int32_t slot = 5;
     LogicMain::MainLogic(slot);
     Video::ShowStatus("Help: " + analysis.LogicTrace + "Card=" + std::to_string(slot));
-    if (slot == 5) {
+    if (slot < 0 || slot > 4) {
         MsgBox(Message(289));
         LogicMain::WriteHandDump(1);
         SetBit(flags.Stat0, Stat0Bits::RecoveryCall);
