@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "engine/model/state/flow_state.h"
 #include "engine/model/state/hand_state.h"
@@ -11,7 +10,6 @@
 #include "render/hand_drawing.h"
 #include "render/headless_table.h"
 #include "render/key_labels.h"
-#include "render/table_messages.h"
 #include "support/base_table_scale.h"
 #include "support/hand_text.h"
 #include "support/virtual_timing.h"
@@ -34,7 +32,6 @@ class HintEffectsTest : public ::testing::Test {
         hand = {};
         settings = {};
         keyLabels = {};
-        tableMessages = {};
     }
 
     VirtualTiming timing;
@@ -56,32 +53,6 @@ TEST_F(HintEffectsTest, APulsingCaptionStaysWithinTheButton) {
             EXPECT_LE(factor * c.caption, 0.97 * c.button) << c.caption;
         }
     }
-}
-
-TEST_F(HintEffectsTest, APulseLeavesTheButtonAsItWasAndDoesNotStartTwice) {
-    ChoiceButton yes = table.Choice(1);
-    yes.Caption = "&Yes";
-    table.SetChoice(1, yes);
-    Video::PulseChoice(1);
-    ChoiceButton after = table.Choice(1);
-    EXPECT_EQ(after.FontSize, yes.FontSize);
-    EXPECT_FALSE(after.FontBold);
-    EXPECT_TRUE(after.Visible);
-    EXPECT_FALSE(tableMessages.LastMessage.PulseRunning);
-
-    tableMessages.LastMessage.PulseRunning = true;
-    Video::PulseChoice(2);
-    EXPECT_FALSE(table.Choice(2).Visible);
-}
-
-TEST_F(HintEffectsTest, TheSwirlEndsWithTheHandRedrawn) {
-    Video::DrawHands(2);
-    const QImage drawn = table.PicB(1).Image().copy();
-    table.PicB(1).Fill(0x123456);
-    table.picBRefreshes.clear();
-    Video::SwirlCard(2, 5);
-    EXPECT_GT(std::count(table.picBRefreshes.begin(), table.picBRefreshes.end(), 1), 20);
-    EXPECT_EQ(table.PicB(1).Image(), drawn);
 }
 
 TEST_F(HintEffectsTest, SlotSixBlinksTheEndMarkAndLeavesTheHand) {
