@@ -1,7 +1,14 @@
 #pragma once
 
-namespace GamePlay {
-// Gives the human the hint for the question standing; the hint puts back every
-// hand-state field it changes.
-void RunHint();
-}  // namespace GamePlay
+#include <cstdint>
+
+namespace PlayHelp {
+// The hint for the question standing, for the human at seat: with Learn Mode the
+// explanation window, else the advised answer flashed on the table. The hand goes on
+// as if nobody had asked; the hint draws from its own copy of the random source.
+void GiveHint(int32_t seat);
+// The explanation of ReasonCode in the hint window, the pointer put back afterwards.
+void ShowHelpWindow();
+// Pulses the advised button or circles the advised card; nothing for kNoHintTarget.
+void ShowAdvisedAnswer();
+}  // namespace PlayHelp

@@ -83,7 +83,7 @@ bool HeadOfPass(StepCall& call) {
         SetBit(flags.Stat0, Stat0Bits::HintRunning);
         call.Button = 1;
         Misc::Trace(settings.PlayerNames[0] + " Asking for Help.");
-        GamePlay::RunHint();
+        PlayHelp::GiveHint(0);
         ClearBit(flags.Stat0, Stat0Bits::HintRunning);
         call.X = 0;
         call.Y = 0;

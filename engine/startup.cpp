@@ -5,6 +5,7 @@
 
 #include "engine/command_line.h"
 #include "engine/data_folder_setup.h"
+#include "engine/hand_log.h"
 #include "engine/model/game_trace.h"
 #include "engine/model/state/flow_state.h"
 #include "engine/model/state/run_flags.h"
@@ -19,6 +20,7 @@
 #include "platform/sound/sound_system.h"
 #include "platform/version/windows_version.h"
 #include "platform/waits.h"
+#include "players/hand_dump_hook.h"
 #include "render/cards/card_images.h"
 #include "render/cards/card_trace.h"
 #include "render/screen_scale.h"
@@ -113,6 +115,7 @@ bool KavlorMain::StartProgram(const std::string& programFolder, std::string comm
     CopyShippedFiles();
     settings.ColorBits = APIs::ColorDepth();
     CardLoads::SetTraceSink([](std::string_view line) { Misc::Trace(line); });
+    LogicMain::InstallHandDump([](int mode) { Misc::WriteHandLog(mode); });
     const std::string fontLine = InstallOwnFont();
     InstallSystemSound(SoundPlayer);
     SoundPlayer.OpenMixer(0);
@@ -129,5 +132,6 @@ void KavlorMain::FinishProgram() {
     SoundPlayer.Release();
     RemoveOwnFont();
     CardLoads::SetTraceSink({});
+    LogicMain::InstallHandDump({});
     InstallRandomSource(nullptr);
 }

@@ -24,6 +24,7 @@ constexpr std::array<PictureBox, kPictureBoxes> kBaseBoxes{{
 constexpr int kChoiceTop = 560;
 constexpr int kChoiceWidth = 96;
 constexpr int kChoiceHeight = 28;
+constexpr double kChoiceFontSize = 14;
 
 // The table grows with the scale in effect when it is made; unscaled tests get the base size.
 int ScaledSide(int base) {
@@ -49,6 +50,7 @@ HeadlessTable::HeadlessTable()
         choices_[i].Top = kChoiceTop;
         choices_[i].Width = kChoiceWidth;
         choices_[i].Height = kChoiceHeight;
+        choices_[i].FontSize = kChoiceFontSize;
     }
     InstallTable(this);
 }

@@ -32,6 +32,9 @@ struct ChoiceButton {
     int Top = 0;
     int Width = 0;
     int Height = 0;
+    // Points; 0 keeps the font the window gave the button.
+    double FontSize = 0;
+    bool FontBold = false;
 
     bool operator==(const ChoiceButton&) const = default;
 };
@@ -84,7 +87,8 @@ class TableHost {
 
     // Unloads the main window; its unload handler does the rest of the leaving.
     virtual void Unload() = 0;
-    // The hint's explanation window, shown modally beside the table.
+    // The hint's explanation window, shown modally beside the table; it flashes the
+    // advised answer (PlayHelp::ShowAdvisedAnswer) while it is open.
     virtual void ShowHintWindow(const std::string& explanation) = 0;
 };
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -18,11 +18,15 @@
 #include "render/table_controls.h"
 #include "render/table_geometry.h"
 #include "ui/closing_window.h"
+#include "ui/frm_help.h"
 
 namespace {
 
 constexpr int kDefFocusLeft = -50;
 constexpr int kBusyPointer = 11;
+constexpr double kHelpShare = 0.3;
+constexpr int kHelpMinWidth = 320;
+constexpr int kHelpMinHeight = 200;
 constexpr std::array<const char*, kChoiceButtons> kDesignCaptions{"Hearts", "Diamonds", "Clubs",
                                                                   "Spades", "Cancel",   "Review"};
 
@@ -157,6 +161,7 @@ void frmMain::Form_Unload() {
     }
     SetBit(flags.Stat0, Stat0Bits::MainWindowClosing);
     flow.QuitNow = true;
+    if (helpWindow_) helpWindow_->reject();
     if (!IsSet(flags.Stat0, Stat0Bits::ExitStarted)) KeepWindowRect();
     KavlorMain::SaveSettings(settings.PlayerNames[0], 0);
     FormFunctions::ShowClosingScreen();
@@ -209,7 +214,9 @@ ChoiceButton frmMain::Choice(int index) const {
             button->x(),
             button->y(),
             button->width(),
-            button->height()};
+            button->height(),
+            button->font().pointSizeF(),
+            button->font().bold()};
 }
 
 void frmMain::SetChoice(int index, const ChoiceButton& state) {
@@ -217,6 +224,12 @@ void frmMain::SetChoice(int index, const ChoiceButton& state) {
     QPushButton* button = choices_[i];
     choiceTags_[i] = state.Tag;
     button->setText(Qs(state.Caption));
+    if (state.FontSize > 0) {
+        QFont font = button->font();
+        font.setPointSizeF(state.FontSize);
+        font.setBold(state.FontBold);
+        button->setFont(font);
+    }
     button->setEnabled(state.Enabled);
     // A disabled button lets its clicks through to the table beneath.
     button->setAttribute(Qt::WA_TransparentForMouseEvents, !state.Enabled);
@@ -259,5 +272,23 @@ void frmMain::SetMousePointer(int pointer) {
 }
 
 void frmMain::ShowHintWindow(const std::string& explanation) {
-    QMessageBox::information(this, "Kavlor", Qs(explanation));
+    auto* help = new frmHelp(this, Qs(explanation));
+    helpWindow_ = help;
+    PlaceHelpWindow(*help);
+    help->exec();
+    help->deleteLater();
+}
+
+// Beside the table where the screen has room, vertically centred on it.
+void frmMain::PlaceHelpWindow(QWidget& help) const {
+    const QRect screen = this->screen()->availableGeometry();
+    const int width = std::max(kHelpMinWidth, static_cast<int>(screen.width() * kHelpShare));
+    const int height = std::max(kHelpMinHeight, static_cast<int>(screen.height() * kHelpShare));
+    const QRect table = frameGeometry();
+    int left = table.right() + 1;
+    if (left + width > screen.right()) left = table.left() - width;
+    if (left < screen.left()) left = screen.right() - width;
+    const int top = std::clamp(table.center().y() - height / 2, screen.top(),
+                               std::max(screen.top(), screen.bottom() - height));
+    help.setGeometry(std::max(left, screen.left()), top, width, height);
 }

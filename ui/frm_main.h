@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <array>
 #include <functional>
@@ -78,6 +80,7 @@ class frmMain final : public QMainWindow, public TableHost {
     bool ChoiceLive(int index, const std::string& caption) const;
     bool HandleLetterKey(int KeyCode);
     void HandleKeyAlways(int KeyCode, int Shift);
+    void PlaceHelpWindow(QWidget& help) const;
 
     SurfaceWidget* tableWidget_ = nullptr;
     std::array<SurfaceWidget*, kPictureBoxes> pictures_{};
@@ -87,6 +90,7 @@ class frmMain final : public QMainWindow, public TableHost {
     QPushButton* defFocus_ = nullptr;
     QLabel* lblPtrg_ = nullptr;
     QLabel* lblMouse_ = nullptr;
+    QPointer<QDialog> helpWindow_;
     std::map<TableMenu, QAction*> menus_;
     std::map<TableTimerId, VbTimer*> timers_;
     std::function<void()> onRebuild_;

@@ -98,7 +98,9 @@ TEST_F(LayDownTest, EachClaimShowsItsCardsAndMessagesCreditsItsSideAndPlaysOut) 
         EXPECT_EQ(APIs::Nib(hand.Tricks, c.team), c.credit);
         EXPECT_EQ(APIs::Nib(hand.Tricks, 1 - c.team), 0);
         EXPECT_EQ(tableMessages.ShownMessages[1], c.headline);
-        if (c.closingAt > 0) EXPECT_EQ(tableMessages.ShownMessages[c.closingAt], c.closing);
+        if (c.closingAt > 0) {
+            EXPECT_EQ(tableMessages.ShownMessages[c.closingAt], c.closing);
+        }
         EXPECT_EQ(watch.Count(25), c.flashes);
         // Before the first trick the piles are hidden rather than drawn.
         EXPECT_EQ(Refreshed(6) && Refreshed(7), c.tricks > 0);
