@@ -6,7 +6,6 @@
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "platform/packed_fields.h"
-#include "platform/random_source.h"
 #include "platform/settings/player_settings.h"
 #include "render/card_drawing.h"
 #include "render/cards/card_images.h"
@@ -14,22 +13,18 @@
 #include "render/hand_drawing.h"
 #include "render/message_places.h"
 #include "render/screen_scale.h"
+#include "render/table_geometry.h"
 #include "render/table_host.h"
 #include "render/text_drawing.h"
 
 namespace {
 
-constexpr int32_t kAlignHands = 1 << 25;
 constexpr int32_t kJokerInDeck = 1 << 19;
 constexpr int32_t kRingColour = 180;
 constexpr int32_t kNobody = 7;
 
 int32_t Round(double v) {
     return static_cast<int32_t>(std::nearbyint(v));
-}
-
-int Jitter() {
-    return (settings.Opts1 & kAlignHands) ? 0 : RandomBelow(7) - 3;
 }
 
 // The box stands beside the dealer.
@@ -115,8 +110,9 @@ void Video::DrawDeckBox() {
     table->SetPicBState(2, box);
 
     const double s = scale.ScaleFactor;
-    const int dx = Jitter();
-    const int dy = Jitter();
+    int32_t dx = 0;
+    int32_t dy = 0;
+    FormFunctions::RandomCardOffset(dx, dy, 0, 0);
     CardImages.DrawBack(dc, dx, dy, settings.CardBack);
     CardImages.DrawBack(dc, Round(dx + 3 * s), Round(dy + 3 * s), settings.CardBack);
     CardImages.DrawBack(dc, Round(dx + 6 * s), Round(dy + 5 * s), settings.CardBack);

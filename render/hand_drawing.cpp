@@ -11,19 +11,18 @@
 #include "engine/model/state/tables.h"
 #include "platform/colors.h"
 #include "platform/packed_fields.h"
-#include "platform/random_source.h"
 #include "platform/settings/player_settings.h"
 #include "platform/waits.h"
 #include "render/card_drawing.h"
 #include "render/cards/card_images.h"
 #include "render/screen_scale.h"
+#include "render/table_geometry.h"
 #include "render/table_host.h"
 #include "render/text_drawing.h"
 
 namespace {
 
 constexpr std::string_view kFace = "Kavlor4";
-constexpr int32_t kAlignHands = 1 << 25;
 constexpr int32_t kSixthCardHeld = 1 << 28;
 constexpr int kPutAwayRank = -100;
 
@@ -53,11 +52,6 @@ int LastIndexOf(int32_t seat) {
     int count = 0;
     for (int slot = 0; slot < 5; ++slot) count += Played(Rank(seat, slot)) ? 0 : 1;
     return count - 1;
-}
-
-// Computer backs lie a little askew unless the player asked for them in line.
-int Jitter() {
-    return (settings.Opts1 & kAlignHands) ? 0 : RandomBelow(7) - 3;
 }
 
 void ClearAndShow(TableHost& table, int box) {
@@ -131,8 +125,9 @@ void DrawRevealedHand(Surface& dc, int32_t seat) {
 
 void DrawComputerHand(Surface& dc, int32_t seat, int c) {
     for (int j = 0; j <= c; ++j) {
-        const int dx = Jitter();
-        const int dy = Jitter();
+        int32_t dx = 0;
+        int32_t dy = 0;
+        FormFunctions::RandomCardOffset(dx, dy, 0, 0);
         const int32_t along = 20 * j + 5 + 10 * (4 - c);
         if (seat == 2) {
             Video::DrawTrickCard(dc, along + dx, dy + 5, settings.CardBack + 11, 0);
