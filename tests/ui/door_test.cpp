@@ -54,6 +54,15 @@ class DoorTest : public ::testing::Test {
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(window->DefFocusWidget(), key, modifiers);
     }
+    void Press(int i, Qt::MouseButton button = Qt::LeftButton, QPoint at = {}) {
+        QTest::mouseClick(window->ChoiceWidget(i), button, {}, at);
+    }
+    ChoiceButton SetEnabled(int i, bool enabled) {
+        ChoiceButton b = window->Choice(i);
+        b.Enabled = enabled;
+        window->SetChoice(i, b);
+        return b;
+    }
     DoorCall Last() const { return calls.empty() ? DoorCall{-1, -1, 0, 0} : calls.back(); }
 
     VirtualTiming timing;
@@ -93,7 +102,7 @@ TEST_F(DoorTest, StepsThatTakeOnlyButtonsDropPlainClicksAndKeys) {
     EXPECT_TRUE(calls.empty());
     flow.Ptrg = 1000;
     Video::ShowChoice(1, "&Yes", 0);
-    QTest::mouseClick(window->ChoiceWidget(1), Qt::LeftButton);
+    Press(1);
     const ChoiceButton yes = window->Choice(1);
     EXPECT_EQ(Last(), (DoorCall{1, 101, static_cast<float>(yes.Left + 20),
                                 static_cast<float>(yes.Top + 5)}));
@@ -111,20 +120,17 @@ TEST_F(DoorTest, NothingPassesWhileTheGameRunsUnlessAnAnswerIsPending) {
 
 TEST_F(DoorTest, AnswerButtonsArriveAsShiftHundredPlusIndex) {
     for (int i = 0; i < 4; ++i) Video::ShowChoice(i, "&" + std::to_string(i), 0);
-    for (int i = 0; i < 4; ++i) {
-        QTest::mouseClick(window->ChoiceWidget(i), Qt::LeftButton);
+    Video::ShowChoice(4, "Cancel", 0);
+    for (int i = 0; i <= 4; ++i) {
+        Press(i);
         EXPECT_EQ(Last().Shift, 100 + i);
         EXPECT_EQ(Last().Button, 1);
     }
-    Video::ShowChoice(4, "Cancel", 0);
-    QTest::mouseClick(window->ChoiceWidget(4), Qt::LeftButton);
-    EXPECT_EQ(Last().Button, 1);
-    EXPECT_EQ(Last().Shift, 104);
 
     ChoiceButton replay = window->Choice(4);
     replay.Tag = "R";
     window->SetChoice(4, replay);
-    QTest::mouseClick(window->ChoiceWidget(4), Qt::LeftButton);
+    Press(4);
     EXPECT_EQ(Last().Button, 4);
     EXPECT_EQ(Last().Shift, 104);
     EXPECT_TRUE(window->Choice(4).Tag.empty());
@@ -133,11 +139,11 @@ TEST_F(DoorTest, AnswerButtonsArriveAsShiftHundredPlusIndex) {
 
 TEST_F(DoorTest, ReviewAsksForTheReviewAndAnswersOnlyWhileAnAnswerIsPending) {
     Video::ShowChoice(5, "Review", 0);
-    QTest::mouseClick(window->ChoiceWidget(5), Qt::LeftButton);
+    Press(5);
     EXPECT_TRUE(IsSet(flags.Stat1, Stat1Bits::ReviewRequested));
     EXPECT_TRUE(calls.empty());
     SetBit(flags.Stat0, Stat0Bits::ReplayRequested);
-    QTest::mouseClick(window->ChoiceWidget(5), Qt::LeftButton);
+    Press(5);
     EXPECT_EQ(Last().Shift, 105);
     EXPECT_FALSE(IsSet(flags.Stat0, Stat0Bits::ReplayRequested));
     EXPECT_EQ(window->Choice(5).Tag, "L");
@@ -145,15 +151,13 @@ TEST_F(DoorTest, ReviewAsksForTheReviewAndAnswersOnlyWhileAnAnswerIsPending) {
 
 TEST_F(DoorTest, ARightClickOnAnAnswerButtonIsARightClickRelativeToTheButton) {
     Video::ShowChoice(2, "&No", 0);
-    QTest::mouseClick(window->ChoiceWidget(2), Qt::RightButton, {}, {7, 9});
+    Press(2, Qt::RightButton, {7, 9});
     EXPECT_EQ(Last(), (DoorCall{2, 0, 7, 9}));
 }
 
 TEST_F(DoorTest, AClickOnADisabledButtonReachesTheTableAtThatPoint) {
     Video::ShowChoice(2, "&No", 0);
-    ChoiceButton no = window->Choice(2);
-    no.Enabled = false;
-    window->SetChoice(2, no);
+    const ChoiceButton no = SetEnabled(2, false);
     // Through the window, as the pointer would: the table beneath takes the click.
     const QPoint onButton =
         window->TableWidget()->mapTo(window.get(), QPoint(no.Left + 7, no.Top + 9));
@@ -163,7 +167,7 @@ TEST_F(DoorTest, AClickOnADisabledButtonReachesTheTableAtThatPoint) {
     // Hiding re-enables it, and a shown button answers again.
     Video::HideChoice(2);
     Video::ShowChoice(2, "&No", 0);
-    QTest::mouseClick(window->ChoiceWidget(2), Qt::LeftButton);
+    Press(2);
     EXPECT_EQ(Last().Shift, 102);
 }
 
@@ -190,13 +194,10 @@ TEST_F(DoorTest, NumberKeysPickCardsEscAndOtherKeysAreCoded) {
 
 TEST_F(DoorTest, LetterKeysPressOnlyLiveButtonsWithTheirCaption) {
     Video::ShowChoice(0, "&Hearts", 0);
-    ChoiceButton hearts = window->Choice(0);
-    hearts.Enabled = false;
-    window->SetChoice(0, hearts);
+    SetEnabled(0, false);
     Key(Qt::Key_H);
     EXPECT_TRUE(calls.empty());
-    hearts.Enabled = true;
-    window->SetChoice(0, hearts);
+    SetEnabled(0, true);
     Key(Qt::Key_H);
     EXPECT_EQ(Last().Shift, 100);
 
