@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <memory>
 
 #include "engine/exit_steps.h"
 #include "engine/model/exit_routine.h"
@@ -33,14 +34,20 @@ class TableWindowTest : public ::testing::Test {
         tableControls = {};
         scale = {};
     }
+    // A shown window at the base scale.
+    std::unique_ptr<frmMain> BaseWindow() {
+        scale.ScaleFactor = 1.0f;
+        KavlorMain::ApplyDisplayScaleOn({1600, 1200, 96, 96});
+        auto window = std::make_unique<frmMain>();
+        window->show();
+        return window;
+    }
     VirtualTiming timing;
 };
 
 TEST_F(TableWindowTest, TheClientAreaIsTheScaledTableAndTheBoxesFollowTheLayout) {
     for (float s : {1.0f, 1.2f, 1.5f, 1.9f}) {
         scale = {};
-        scale.ScaleFactor = s;
-        ASSERT_TRUE(KavlorMain::ApplyDisplayScaleOn({2560, 1600, 96, 96}));
         scale.ScaleFactor = s;
         ASSERT_TRUE(KavlorMain::ApplyDisplayScaleOn({2560, 1600, 96, 96}));
         frmMain window;
@@ -59,10 +66,8 @@ TEST_F(TableWindowTest, TheClientAreaIsTheScaledTableAndTheBoxesFollowTheLayout)
 }
 
 TEST_F(TableWindowTest, OkMovesHalfWayAndTheResetPutsItBack) {
-    scale.ScaleFactor = 1.0f;
-    KavlorMain::ApplyDisplayScaleOn({1600, 1200, 96, 96});
-    frmMain window;
-    window.show();
+    const auto owned = BaseWindow();
+    frmMain& window = *owned;
     const int left1 = window.Choice(1).Left;
     const int left2 = window.Choice(2).Left;
     Video::AskOk();
@@ -79,10 +84,8 @@ TEST_F(TableWindowTest, OkMovesHalfWayAndTheResetPutsItBack) {
 }
 
 TEST_F(TableWindowTest, SavedControlsComeBackAfterTheTableChanged) {
-    scale.ScaleFactor = 1.0f;
-    KavlorMain::ApplyDisplayScaleOn({1600, 1200, 96, 96});
-    frmMain window;
-    window.show();
+    const auto owned = BaseWindow();
+    frmMain& window = *owned;
     for (int i = 2; i < kPictureBoxes; ++i) {
         PictureBox box = window.PicBState(i);
         box.Visible = false;
@@ -105,15 +108,12 @@ TEST_F(TableWindowTest, SavedControlsComeBackAfterTheTableChanged) {
 }
 
 TEST_F(TableWindowTest, ClosingKeepsTheRectangleUnlessTheExitRoutineDidAndRebuildSavesOnly) {
-    scale.ScaleFactor = 1.0f;
-    KavlorMain::ApplyDisplayScaleOn({1600, 1200, 96, 96});
     {
-        frmMain window;
+        const auto window = BaseWindow();
         int rebuilds = 0;
-        window.SetRebuildHandler([&rebuilds] { ++rebuilds; });
-        window.show();
+        window->SetRebuildHandler([&rebuilds] { ++rebuilds; });
         SetBit(flags.Stat0, Stat0Bits::RebuildMainWindow);
-        window.close();
+        window->close();
         QTest::qWait(10);
         EXPECT_EQ(rebuilds, 1);
         EXPECT_FALSE(flow.QuitNow);
@@ -121,38 +121,28 @@ TEST_F(TableWindowTest, ClosingKeepsTheRectangleUnlessTheExitRoutineDidAndRebuil
     }
     flags = {};
     {
-        frmMain window;
-        window.show();
+        const auto window = BaseWindow();
         tableControls.MainWindowRect = {1, 2, 3, 4};
         SetBit(flags.Stat0, Stat0Bits::ExitStarted);
-        window.Unload();
+        window->Unload();
         QTest::qWait(10);
-        EXPECT_TRUE(window.isHidden());
+        EXPECT_TRUE(window->isHidden());
         EXPECT_TRUE(flow.QuitNow);
         EXPECT_TRUE(IsSet(flags.Stat0, Stat0Bits::MainWindowClosing));
         EXPECT_EQ(tableControls.MainWindowRect, (WindowRect{1, 2, 3, 4}));
     }
     flags = {};
     flow = {};
-    {
-        frmMain window;
-        window.show();
-        window.showMinimized();
-        window.close();
-        EXPECT_GT(tableControls.MainWindowRect.Width, 800 * 15 - 1);
-    }
+    const auto window = BaseWindow();
+    window->showMinimized();
+    window->close();
+    EXPECT_GT(tableControls.MainWindowRect.Width, 800 * 15 - 1);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(TableWindowTest, TheExitRoutineUnloadsTheWindowOnceAndTheSettingsAreSaved) {
     TempDataFolder data;
-    scale.ScaleFactor = 1.0f;
-    KavlorMain::ApplyDisplayScaleOn({1600, 1200, 96, 96});
-    frmMain window;
-    window.show();
+    const auto owned = BaseWindow();
+    frmMain& window = *owned;
     KavlorMain::InstallExitRoutine([&window] {
         KavlorMain::RunExitRoutine(
             {[&window] { window.KeepWindowRect(); }, [&window] { window.Unload(); }});
