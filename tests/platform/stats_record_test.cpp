@@ -4,6 +4,7 @@
 
 #include <numeric>
 #include <string>
+#include <utility>
 
 #include "platform/atomic_file.h"
 #include "support/decimal_comma_locale.h"
@@ -58,21 +59,12 @@ TEST(StatsRecord, ShortRecordsReadTheirMissingFieldsAsZero) {
 TEST(StatsRecord, OlderLayoutIsMappedAndFiftyBlanksIsCurrent) {
     StatsCounters counters;
     counters.fill(7);
-    Misc::ReadStatsRecord(Numbers(52, 0), counters);  // old field n holds n
-    EXPECT_EQ(counters[0], 0);
-    EXPECT_EQ(counters[2], 2);
-    EXPECT_EQ(counters[3], 0);
-    EXPECT_EQ(counters[4], 3);
-    EXPECT_EQ(counters[5], 0);
-    EXPECT_EQ(counters[6], 4);
-    EXPECT_EQ(counters[7], 5);
-    EXPECT_EQ(counters[14], 12);
-    EXPECT_EQ(counters[15], 19);
-    EXPECT_EQ(counters[21], 25);
-    EXPECT_EQ(counters[22], 32);
-    EXPECT_EQ(counters[28], 38);
-    EXPECT_EQ(counters[29], 45);
-    EXPECT_EQ(counters[35], 51);
+    // Old field n holds n: each counter with the old field it comes from, 0 where none.
+    Misc::ReadStatsRecord(Numbers(52, 0), counters);
+    const std::pair<size_t, int32_t> mapped[] = {{0, 0},   {2, 2},   {3, 0},   {4, 3},   {5, 0},
+                                                 {6, 4},   {7, 5},   {14, 12}, {15, 19}, {21, 25},
+                                                 {22, 32}, {28, 38}, {29, 45}, {35, 51}};
+    for (const auto& [counter, field] : mapped) EXPECT_EQ(counters[counter], field) << counter;
     for (size_t i = 36; i < 40; ++i) EXPECT_EQ(counters[i], 0);
 
     Misc::ReadStatsRecord(Numbers(51, 0), counters);
