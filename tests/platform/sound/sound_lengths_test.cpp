@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/settings/player_settings.h"
 #include "platform/sound/sound_system.h"
 #include "sound/test_media.h"
@@ -22,24 +24,18 @@ class SoundLengths : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(SoundLengths, MeasuresWaveMidiAndMp3Files) {
+TEST_F(SoundLengths, MeasuresWaveMidiAndMp3FilesAndMissingOnesAsZero) {
     EXPECT_EQ(sound.GetWaveTime(folder.Write("deal card.wav", Wave(22050, 1, 16, 3307))), 150);
     const std::string tune = MidiHeader(0, 1, 480) + Track(Tempo(0, 600000) + EndOfTrack(4800));
     EXPECT_EQ(sound.GetWaveTime(folder.Write("tune.mid", tune)), 6000);
     EXPECT_EQ(sound.GetWaveTime(folder.Write("song.mp3", Mp3Frames(50))), 1200);
     EXPECT_EQ(sound.GetWaveTime(folder.Write("LOUD.MP3", Mp3Frames(5))), 120);
-    EXPECT_TRUE(boxes.shown().empty());
-}
-
-TEST_F(SoundLengths, MissingFilesGiveZeroWithoutABox) {
+    folder.Write("Shuffle.wav", Wave(22050, 1, 16, 22050));
+    EXPECT_EQ(sound.GetWaveTime(folder.File("shuffle.WAV")), 1000);  // found ignoring case
+    // Missing files measure 0 without a box.
     EXPECT_EQ(sound.GetWaveTime(folder.File("none.wav")), 0);
     EXPECT_EQ(sound.GetWaveTime(""), 0);
     EXPECT_TRUE(boxes.shown().empty());
-}
-
-TEST_F(SoundLengths, FilesAreFoundIgnoringCase) {
-    folder.Write("Shuffle.wav", Wave(22050, 1, 16, 22050));
-    EXPECT_EQ(sound.GetWaveTime(folder.File("shuffle.WAV")), 1000);
 }
 
 TEST_F(SoundLengths, Mp3WithoutFramesIsTimedBySizeAt192Kbits) {
@@ -74,16 +70,11 @@ TEST_F(SoundLengths, CachedLengthsFoldBackFromEveryBank) {
     settings.SoundFiles[3] = folder.File("gone.wav");
     sound.SetSoundTime(0);
 
-    EXPECT_EQ(sound.GetSoundTime(8), 100);
-    EXPECT_EQ(sound.GetSoundTime(40), 100);
-    EXPECT_EQ(sound.GetSoundTime(72), 100);
-    EXPECT_EQ(sound.GetSoundTime(22 + 32), 200);
-    EXPECT_EQ(sound.GetSoundTime(22 + 64), 200);
-    EXPECT_EQ(sound.GetSoundTime(3), 0);
-    EXPECT_EQ(sound.GetSoundTime(1), 0);  // no file named
-    EXPECT_EQ(sound.GetSoundTime(0), -1);
-    EXPECT_EQ(sound.GetSoundTime(97), -1);
-    EXPECT_EQ(sound.GetSoundTime(-5), -1);
+    // Event 1 names no file; 0, 97 and -5 are no events.
+    const std::pair<int, int> times[] = {{8, 100},       {40, 100}, {72, 100}, {22 + 32, 200},
+                                         {22 + 64, 200}, {3, 0},    {1, 0},    {0, -1},
+                                         {97, -1},       {-5, -1}};
+    for (const auto& [event, ms] : times) EXPECT_EQ(sound.GetSoundTime(event), ms) << event;
 }
 
 TEST_F(SoundLengths, OneEventIsMeasuredAlone) {
