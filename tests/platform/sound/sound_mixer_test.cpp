@@ -46,30 +46,28 @@ class Mixer : public ::testing::Test {
 
 }  // namespace
 
-TEST(MixerScale, WideRangesFromZeroKeepTheClassicArithmetic) {
-    EXPECT_EQ(MixerScale::FromPercent(Range(0, 65535), 100), 65500);
-    EXPECT_EQ(MixerScale::ToPercent(Range(0, 65535), 65500), 100);
-    EXPECT_EQ(MixerScale::FromPercent(Range(0, 65535), 37), 37 * 655);
-    EXPECT_EQ(MixerScale::FromPercent(Range(0, 65535), 250), 65535);
-    EXPECT_EQ(MixerScale::FromPercent(Range(0, 65535), -4), 0);
-}
-
-TEST(MixerScale, OtherRangesAreReadAndSetAsAShare) {
-    EXPECT_EQ(MixerScale::FromPercent(Range(0, 31), 100), 31);
-    EXPECT_EQ(MixerScale::ToPercent(Range(0, 31), 31), 100);
-    EXPECT_EQ(MixerScale::FromPercent(Range(0, 31), 50), 16);  // 15.5 to even
-    EXPECT_EQ(MixerScale::ToPercent(Range(0, 31), 16), 52);
-    // Not starting at 0: a dB-like range and one beyond 100.
-    EXPECT_EQ(MixerScale::FromPercent(Range(10, 74), 50), 42);
-    EXPECT_EQ(MixerScale::ToPercent(Range(10, 74), 42), 50);
-    EXPECT_EQ(MixerScale::ToPercent(Range(10, 74), 10), 0);
-    EXPECT_EQ(MixerScale::FromPercent(Range(-6400, 0), 75), -1600);
-    EXPECT_EQ(MixerScale::ToPercent(Range(-6400, 0), -1600), 75);
-    EXPECT_EQ(MixerScale::FromPercent(Range(100, 400), 100), 400);
-    EXPECT_EQ(MixerScale::ToPercent(Range(0, 100), 42), 42);
-    // A degenerate range reads 0 and writes its only value.
-    EXPECT_EQ(MixerScale::ToPercent(Range(5, 5), 5), 0);
-    EXPECT_EQ(MixerScale::FromPercent(Range(5, 5), 80), 5);
+TEST(MixerScale, PercentsMapOntoEachRangeAndBack) {
+    struct Case {
+        int64_t minimum, maximum;
+        int percent;
+        int64_t value;
+    };
+    // A wide range from 0 keeps the classic arithmetic; others are read and set as a share.
+    // 15.5 rounds to even; (5, 5) is degenerate and writes its only value.
+    const Case from[] = {{0, 65535, 100, 65500}, {0, 65535, 37, 37 * 655}, {0, 65535, 250, 65535},
+                         {0, 65535, -4, 0},      {0, 31, 100, 31},         {0, 31, 50, 16},
+                         {10, 74, 50, 42},       {-6400, 0, 75, -1600},    {100, 400, 100, 400},
+                         {5, 5, 80, 5}};
+    for (const Case& c : from)
+        EXPECT_EQ(MixerScale::FromPercent(Range(c.minimum, c.maximum), c.percent), c.value)
+            << c.minimum << ".." << c.maximum << " " << c.percent;
+    // A degenerate range reads 0.
+    const Case to[] = {{0, 65535, 100, 65500}, {0, 31, 100, 31}, {0, 31, 52, 16},
+                       {10, 74, 50, 42},       {10, 74, 0, 10},  {-6400, 0, 75, -1600},
+                       {0, 100, 42, 42},       {5, 5, 0, 5}};
+    for (const Case& c : to)
+        EXPECT_EQ(MixerScale::ToPercent(Range(c.minimum, c.maximum), c.value), c.percent)
+            << c.minimum << ".." << c.maximum << " " << c.value;
 }
 
 TEST_F(Mixer, OpensOnlyExistingDevicesAndReadsTheOriginalVolumes) {
