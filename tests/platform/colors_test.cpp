@@ -9,12 +9,23 @@
 
 using Misc::Rgb;
 
+// Themes drawn from a chosen random source; the settings and the source are put back after.
+class Themes : public ::testing::Test {
+  protected:
+    ~Themes() override {
+        InstallRandomSource(nullptr);
+        settings = {};
+    }
+    void Draw(RandomSource& source, int32_t colorBits) {
+        InstallRandomSource(&source);
+        settings.ColorBits = colorBits;
+        Misc::RandomizeColors();
+    }
+};
+
 TEST(Colors, Components) {
     const int32_t c = Rgb(10, 20, 30);
-    EXPECT_EQ(Misc::ColorComponent(c, 0), 10);
-    EXPECT_EQ(Misc::ColorComponent(c, 1), 20);
-    EXPECT_EQ(Misc::ColorComponent(c, 2), 30);
-    EXPECT_EQ(Misc::ColorComponent(c, 3), 0);
+    for (int n = 0; n <= 3; ++n) EXPECT_EQ(Misc::ColorComponent(c, n), n < 3 ? 10 * (n + 1) : 0);
 }
 
 TEST(Colors, Lighten) {
@@ -40,34 +51,28 @@ TEST(Colors, QuantizeAndPalette) {
     EXPECT_EQ(Misc::InvertColor(Rgb(1, 2, 3)), Rgb(254, 253, 252));
 }
 
-TEST(Colors, RandomColorComponentsStayBelow255) {
+TEST_F(Themes, RandomColorComponentsStayBelow255) {
     ScriptedRandom script({0.9999, 0.0, 0.5});
     InstallRandomSource(&script);
     EXPECT_EQ(Misc::RandomColor(), Rgb(254, 0, 127));
-    InstallRandomSource(nullptr);
 }
 
-TEST(Colors, RandomThemeRejectsDarkAndStrongRedSpots) {
+TEST_F(Themes, RandomThemeRejectsDarkAndStrongRedSpots) {
     // dark, then strong red, then a usable spot; then text and background.
-    ScriptedRandom script({0.1, 0.1, 0.1, 0.99, 0.1, 0.1, 0.5, 0.5, 0.5, 0.2, 0.4, 0.6, 0.35, 0.75});
-    InstallRandomSource(&script);
-    settings.ColorBits = 32;
-    Misc::RandomizeColors();
+    ScriptedRandom script(
+        {0.1, 0.1, 0.1, 0.99, 0.1, 0.1, 0.5, 0.5, 0.5, 0.2, 0.4, 0.6, 0.35, 0.75});
+    Draw(script, 32);
     EXPECT_EQ(settings.Spot, Rgb(127, 127, 127));
     EXPECT_EQ(settings.Text, Rgb(51, 102, 153));
     EXPECT_EQ(settings.Background, Rgb(204, 153, 102));
     EXPECT_EQ(settings.CardBack, 3);
     EXPECT_EQ(settings.NinePointColor, 7);
-    InstallRandomSource(nullptr);
-    settings = {};
 }
 
-TEST(Colors, SixteenBitThemesUseQuantizedComponents) {
+TEST_F(Themes, SixteenBitThemesUseQuantizedComponents) {
     SeededRandom random(77);
-    InstallRandomSource(&random);
-    settings.ColorBits = 16;
     for (int i = 0; i < 200; ++i) {
-        Misc::RandomizeColors();
+        Draw(random, 16);
         for (int32_t color : {settings.Text, settings.Background}) {
             for (int n = 0; n < 3; ++n) {
                 const int32_t c = Misc::ColorComponent(color, n);
@@ -80,29 +85,22 @@ TEST(Colors, SixteenBitThemesUseQuantizedComponents) {
         }
         EXPECT_NE(settings.Text, settings.Background);
     }
-    InstallRandomSource(nullptr);
-    settings = {};
 }
 
-TEST(Colors, FewColourDisplaysGetTwoDifferentClassicColours) {
+TEST_F(Themes, FewColourDisplaysGetTwoDifferentClassicColours) {
     ScriptedRandom script({0.5, 0.5, 0.5, 0.5, 0.5, 0.9});
-    InstallRandomSource(&script);
-    settings.ColorBits = 8;
-    Misc::RandomizeColors();
+    Draw(script, 8);
     EXPECT_EQ(settings.Background, Misc::ClassicColor(8));
     EXPECT_EQ(settings.Text, Misc::ClassicColor(14));
-    InstallRandomSource(nullptr);
-    settings = {};
 }
 
-TEST(Colors, NinePointWordsFollowTheCode) {
+TEST_F(Themes, NinePointWordsFollowTheCode) {
     settings.NinePointCode = 4;
     Misc::SetNinePointWords();
     EXPECT_EQ(settings.NinePointWords, (std::array<std::string, 3>{"You're", "Goin'", "Down"}));
     settings.NinePointCode = 5;
     Misc::SetNinePointWords();
     EXPECT_EQ(settings.NinePointWords[0], "You're");
-    settings = {};
 }
 
 TEST(Colors, MinOfArray) {
