@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <span>
 #include <string>
+#include <utility>
 
 #include "platform/colors.h"
 #include "platform/ini/settings_file.h"
@@ -29,35 +31,35 @@ constexpr const char* kFullProfile =
     "Deck=/elsewhere/b.dek\nBenny=graphics/c.kdf\nMusic=7\n"
     "Sound05=/m/five.wav\nSound32=/m/last.wav\nMusic01=/m/one.mid\nMusic30=/m/thirty.mid\n";
 
+using P = PlayerSettings;
+
+// A whole-number setting with the value it should hold.
+using Number = std::pair<int32_t P::*, int32_t>;
+
+void ExpectNumbers(std::span<const Number> numbers) {
+    for (const auto& [field, value] : numbers) EXPECT_EQ(settings.*field, value) << value;
+}
+
 void ExpectFullProfileLoaded() {
-    EXPECT_EQ(settings.Opts1, 3);
-    EXPECT_EQ(settings.Opts2, 5);
-    EXPECT_EQ(settings.Opts3, 1050134);
-    EXPECT_EQ(settings.Opts4, 8388608);
-    EXPECT_EQ(settings.Development0, 33);
-    EXPECT_EQ(settings.Background, 100);
-    EXPECT_EQ(settings.Text, 200);
-    EXPECT_EQ(settings.Spot, 300);
+    // Opts3 1050134 = 0x100616: card back 6, nine-point colour 1, phrase 4.
+    const Number loaded[] = {{&P::Opts1, 3},        {&P::Opts2, 5},         {&P::Opts3, 1050134},
+                             {&P::Opts4, 8388608},  {&P::Development0, 33}, {&P::Background, 100},
+                             {&P::Text, 200},       {&P::Spot, 300},        {&P::Slow, 45},
+                             {&P::Kind, 1234},      {&P::Partner, 2050},    {&P::Volumes, 5000},
+                             {&P::Music, 7},        {&P::CardBack, 6},      {&P::NinePointColor, 1},
+                             {&P::NinePointCode, 4}};
+    ExpectNumbers(loaded);
     EXPECT_FLOAT_EQ(settings.Delay, 0.4f);
-    EXPECT_EQ(settings.Slow, 45);
-    EXPECT_EQ(settings.Kind, 1234);
-    EXPECT_EQ(settings.Partner, 2050);
-    EXPECT_EQ(settings.Volumes, 5000);
     EXPECT_EQ(settings.PlayerNames[1], "Lefty");
     EXPECT_EQ(settings.PlayerNames[2], "Pard");
     EXPECT_EQ(settings.PlayerNames[3], "Righty");
     EXPECT_EQ(settings.Faces, paths.DataFolder + "/graphics/a.fac");
     EXPECT_EQ(settings.Deck, "/elsewhere/b.dek");
     EXPECT_EQ(settings.Benny, paths.DataFolder + "/graphics/c.kdf");
-    EXPECT_EQ(settings.Music, 7);
     EXPECT_EQ(settings.SoundFiles[5], "/m/five.wav");
     EXPECT_EQ(settings.SoundFiles[32], "/m/last.wav");
     EXPECT_EQ(settings.MusicFiles[1], "/m/one.mid");
     EXPECT_EQ(settings.MusicFiles[30], "/m/thirty.mid");
-    // Opts3 1050134 = 0x100616: card back 6, nine-point colour 1, phrase 4.
-    EXPECT_EQ(settings.CardBack, 6);
-    EXPECT_EQ(settings.NinePointColor, 1);
-    EXPECT_EQ(settings.NinePointCode, 4);
 }
 
 }  // namespace
@@ -73,24 +75,20 @@ TEST_F(ProfileStore, DefaultsOfANewProfileKeepTheDefaultMediaNames) {
 
     Misc::ApplyDefaultSettings();
 
-    EXPECT_EQ(settings.Opts1, 0);
-    EXPECT_EQ(settings.Opts2, 4096);
-    EXPECT_EQ(settings.Opts3, 2);
-    EXPECT_EQ(settings.Background, 15970399);
-    EXPECT_EQ(settings.Spot, 8380970);
-    EXPECT_EQ(settings.CardBack, 3);
+    const Number defaults[] = {{&P::Opts1, 0},         {&P::Opts2, 4096},
+                               {&P::Opts3, 2},         {&P::Background, 15970399},
+                               {&P::Spot, 8380970},    {&P::CardBack, 3},
+                               {&P::Slow, 30},         {&P::Kind, 0x5555},
+                               {&P::Volumes, 1 << 25}, {&P::Music, 2147483647},
+                               {&P::NinePointCode, 3}};
+    ExpectNumbers(defaults);
     EXPECT_FLOAT_EQ(settings.Delay, 0.25f);
-    EXPECT_EQ(settings.Slow, 30);
-    EXPECT_EQ(settings.Kind, 0x5555);
-    EXPECT_EQ(settings.Volumes, 1 << 25);
-    EXPECT_EQ(settings.Music, 2147483647);
     EXPECT_EQ(settings.PlayerNames[0], "Guest");
     EXPECT_EQ(settings.PlayerNames[2], kDefaultComputerNames[1]);
     EXPECT_EQ(settings.SoundFiles[7], "/media/seven.wav");
     EXPECT_EQ(settings.SoundFiles[7 + kSoundLastApplied], "/media/seven.wav");
     EXPECT_EQ(settings.MusicFiles[3], "/media/three.mid");
     EXPECT_EQ(settings.MusicFiles[3 + kMusicLastApplied], "/media/three.mid");
-    EXPECT_EQ(settings.NinePointCode, 3);
 }
 
 TEST_F(ProfileStore, ReadsEveryValueOfACurrentProfile) {
@@ -136,10 +134,9 @@ TEST_F(ProfileStore, ClampsSpeedReminderAndColours) {
         "[B]\nDelay=0\nSlow=99\n[C]\nSlow=soon\n");
     Misc::ReadProfile("A");
     EXPECT_FLOAT_EQ(settings.Delay, 0.8f);
-    EXPECT_EQ(settings.Slow, 10);
-    EXPECT_EQ(settings.CardBack, 2);
-    EXPECT_EQ(settings.NinePointColor, 0);
-    EXPECT_EQ(settings.Text, 16777215);
+    const Number clamped[] = {
+        {&P::Slow, 10}, {&P::CardBack, 2}, {&P::NinePointColor, 0}, {&P::Text, 16777215}};
+    ExpectNumbers(clamped);
 
     Misc::ReadProfile("B");
     EXPECT_FLOAT_EQ(settings.Delay, 0.038f);
@@ -154,20 +151,11 @@ TEST_F(ProfileStore, NonNumericAndOverflowingValuesKeepTheValueInMemory) {
     folder.WriteSettings(
         "[A]\nOpts1=4294967296\nOpts2=abc\nKind=\nVolumes=1e12\nSpot=12x\nMusic=-2147483649\n"
         "Partner=2.5\nDelay=fast\n");
-    settings.Opts1 = 11;
-    settings.Opts2 = 22;
-    settings.Kind = 33;
-    settings.Volumes = 44;
-    settings.Spot = 55;
-    settings.Music = 66;
+    int32_t P::*const kept[] = {&P::Opts1, &P::Opts2, &P::Kind, &P::Volumes, &P::Spot, &P::Music};
+    for (size_t i = 0; i < std::size(kept); ++i) settings.*kept[i] = 11 * int32_t(i + 1);
     settings.Delay = 0.5f;
     Misc::ReadProfile("A");
-    EXPECT_EQ(settings.Opts1, 11);
-    EXPECT_EQ(settings.Opts2, 22);
-    EXPECT_EQ(settings.Kind, 33);
-    EXPECT_EQ(settings.Volumes, 44);
-    EXPECT_EQ(settings.Spot, 55);
-    EXPECT_EQ(settings.Music, 66);
+    for (size_t i = 0; i < std::size(kept); ++i) EXPECT_EQ(settings.*kept[i], 11 * int32_t(i + 1));
     EXPECT_FLOAT_EQ(settings.Delay, 0.5f);
     EXPECT_EQ(settings.Partner, 2);  // rounded half to even
 }
