@@ -102,8 +102,3 @@ TEST_F(Themes, NinePointWordsFollowTheCode) {
     Misc::SetNinePointWords();
     EXPECT_EQ(settings.NinePointWords[0], "You're");
 }
-
-TEST(Colors, MinOfArray) {
-    const std::array<int32_t, 4> values{5, -2, 9, -2};
-    EXPECT_EQ(Misc::MinOfArray(values), -2);
-}
