@@ -1,18 +1,20 @@
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
-#include "platform/files.h"
 #include "platform/numbers.h"
-#include "platform/text.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "support/temp_data_folder.h"
 
 namespace fs = std::filesystem;
 
 class Files : public ::testing::Test {
-protected:
+  protected:
     void Touch(const std::string& path) { std::ofstream(path) << "x"; }
     TempDataFolder folder;
 };
@@ -66,15 +68,11 @@ TEST(PathText, CountOccurrencesCountsOverlaps) {
 }
 
 TEST(PathText, PipeFields) {
-    using Misc::PipeField;
-    EXPECT_EQ(PipeField("a|b|c", 1), "a");
-    EXPECT_EQ(PipeField("a|b|c", 3), "c");
-    EXPECT_EQ(PipeField("a|b|c|d", 3), "c|d");
-    EXPECT_EQ(PipeField("a|b", 2), "");
-    EXPECT_EQ(PipeField("a|b", 3), "b");
-    EXPECT_EQ(PipeField("x", 1), "");
-    EXPECT_EQ(PipeField("x", 3), "x");
-    EXPECT_EQ(PipeField("a|b|c", 4), "");
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"a|b|c", 1, "a"}, {"a|b|c", 3, "c"}, {"a|b|c|d", 3, "c|d"}, {"a|b", 2, ""},
+        {"a|b", 3, "b"},   {"x", 1, ""},      {"x", 3, "x"},         {"a|b|c", 4, ""}};
+    for (const auto& [text, field, part] : cases)
+        EXPECT_EQ(Misc::PipeField(text, field), part) << text << " " << field;
 }
 
 TEST(DataFolderPaths, RelativeOnlyWhenInsideTheFolder) {
