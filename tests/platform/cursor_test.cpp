@@ -10,8 +10,11 @@ class CursorTest : public ::testing::Test {
     void TearDown() override { APIs::InstallHelpWindowLocator(nullptr); }
 };
 
-TEST_F(CursorTest, RestoreBeforeAnySaveDoesNothing) {
+TEST_F(CursorTest, RestoreBeforeAnySaveOrToTheScreenEdgeDoesNothing) {
     QCursor::setPos(40, 30);
+    APIs::SaveRestoreCursor(1);
+    EXPECT_EQ(QCursor::pos(), QPoint(40, 30));
+    savedCursor = {0, 50};
     APIs::SaveRestoreCursor(1);
     EXPECT_EQ(QCursor::pos(), QPoint(40, 30));
 }
@@ -24,13 +27,6 @@ TEST_F(CursorTest, RestorePutsThePointerBackWhereItWasSaved) {
     EXPECT_EQ(QCursor::pos(), QPoint(300, 200));
     APIs::SaveRestoreCursor(1);
     EXPECT_EQ(QCursor::pos(), QPoint(120, 90));
-}
-
-TEST_F(CursorTest, APositionOnTheScreenEdgeIsNotRestored) {
-    savedCursor = {0, 50};
-    QCursor::setPos(70, 70);
-    APIs::SaveRestoreCursor(1);
-    EXPECT_EQ(QCursor::pos(), QPoint(70, 70));
 }
 
 TEST_F(CursorTest, CentresOnTheHelpWindow) {
