@@ -12,18 +12,12 @@ TEST(MailLink, OnlyTheNonEmptyPartsJoinTheLink) {
     EXPECT_EQ(MailLink("a@b.org", "", "", "", ""), "mailto:a@b.org");
 }
 
-TEST(MailLink, SpecialCharactersArriveAsTyped) {
+TEST(MailLink, TextArrivesAsTypedInUtf8WithCrLfLineBreaks) {
     EXPECT_EQ(MailLink("a@b.org", "", "", "Q&A #1?", "100% = ok"),
               "mailto:a@b.org?subject=Q%26A%20%231%3F&body=100%25%20%3D%20ok");
     // A "?" typed in the address does not turn the parts after it into a second query.
     EXPECT_EQ(MailLink("who?@b.org", "", "", "s", ""), "mailto:who%3F@b.org?subject=s");
-}
-
-TEST(MailLink, LineBreaksBecomeCrLf) {
     EXPECT_EQ(MailLink("a@b.org", "", "", "s", "one\ntwo\r\nthree\rfour"),
               "mailto:a@b.org?subject=s&body=one%0D%0Atwo%0D%0Athree%0D%0Afour");
-}
-
-TEST(MailLink, TextIsEncodedAsUtf8) {
     EXPECT_EQ(MailLink("a@b.org", "", "", "", "\xc3\xa9"), "mailto:a@b.org?body=%C3%A9");
 }
