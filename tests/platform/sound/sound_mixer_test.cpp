@@ -122,17 +122,14 @@ TEST_F(Mixer, StartPutsTheSavedVolumesInAndExitPutsTheOriginalsBack) {
     EXPECT_EQ(mixer->Value(MixerLine::WaveOut), 40);
     EXPECT_EQ(mixer->Value(MixerLine::Synthesizer), 30);
     EXPECT_EQ(sound.GetVolume(0), 50);
+    // MIDI takes the wave volume when its own is zero.
+    sound.ApplySavedVolumes(VolumesWord(50, 45, 0));
+    EXPECT_EQ(mixer->Value(MixerLine::Synthesizer), 45);
 
     sound.RestoreSystemVolumes();
     EXPECT_EQ(mixer->Value(MixerLine::WaveOut), 80);
     EXPECT_EQ(mixer->Value(MixerLine::Synthesizer), 60);
     EXPECT_EQ(sound.GetVolume(0), 80);
-}
-
-TEST_F(Mixer, MidiTakesTheWaveVolumeWhenItsOwnIsZero) {
-    ASSERT_TRUE(sound.OpenMixer(0));
-    sound.ApplySavedVolumes(VolumesWord(50, 45, 0));
-    EXPECT_EQ(mixer->Value(MixerLine::Synthesizer), 45);
 }
 
 TEST_F(Mixer, AVeryLowMasterIsLeftAlone) {
