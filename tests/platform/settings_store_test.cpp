@@ -40,6 +40,14 @@ void ExpectNumbers(std::span<const Number> numbers) {
     for (const auto& [field, value] : numbers) EXPECT_EQ(settings.*field, value) << value;
 }
 
+// A key of the settings file with the text it should hold, "missing" for none.
+using Key = std::pair<const char*, const char*>;
+
+void ExpectKeys(const char* section, std::span<const Key> keys) {
+    for (const auto& [key, text] : keys)
+        EXPECT_EQ(APIs::ReadIni(section, key, "missing"), text) << key;
+}
+
 void ExpectFullProfileLoaded() {
     // Opts3 1050134 = 0x100616: card back 6, nine-point colour 1, phrase 4.
     const Number loaded[] = {{&P::Opts1, 3},        {&P::Opts2, 5},         {&P::Opts3, 1050134},
@@ -167,29 +175,24 @@ TEST_F(ProfileStore, WritesAndReadsBackAProfile) {
     settings.Delay = 0.125f;
     settings.PlayerNames = {"Ann", "L", "P", "R"};
     settings.Faces = paths.DataFolder + "/graphics/x.fac";
-    settings.SoundFiles[3] = "/mine/benny.wav";
+    settings.SoundFiles[3] = "/my/b.wav";
     settings.SoundFiles[3 + kSoundDefaults] = "/media/Benny.wav";
     settings.SoundFiles[4] = "/media/BlasterOn.wav";
     settings.SoundFiles[4 + kSoundDefaults] = "/media/BlasterOn.wav";
-    settings.MusicFiles[20] = "/mine/20.mid";
+    settings.MusicFiles[20] = "/my/20.mid";
     settings.CardBack = 2;  // what Opts3 2 gives back
     Misc::SetNinePointWords();
     folder.WriteSettings("[Ann]\nSound04=/old/blaster.wav\n; kept\n");
 
     Misc::WriteProfile("Ann", {"1 2", "1.2", 0.125f});
 
-    EXPECT_EQ(APIs::ReadIni("Ann", "Opts1", ""), "-2147483643");
-    EXPECT_EQ(APIs::ReadIni("Ann", "Delay", ""), "0.125");
-    EXPECT_EQ(APIs::ReadIni("Ann", "Names", ""), "L|P|R");
-    EXPECT_EQ(APIs::ReadIni("Ann", "Stats", ""), "1 2");
-    EXPECT_EQ(APIs::ReadIni("Ann", "Video", ""), "1.2");
-    EXPECT_EQ(APIs::ReadIni("Ann", "Faces", ""), "graphics/x.fac");
-    EXPECT_EQ(APIs::ReadIni("Ann", "Deck", "missing"), "");
-    EXPECT_EQ(APIs::ReadIni("Ann", "Sound03", ""), "/mine/benny.wav");
-    // A default-valued override is written back empty, never deleted.
-    EXPECT_EQ(APIs::ReadIni("Ann", "Sound04", "missing"), "");
-    EXPECT_EQ(APIs::ReadIni("Ann", "Sound05", "missing"), "missing");
-    EXPECT_EQ(APIs::ReadIni("Ann", "Music20", ""), "/mine/20.mid");
+    // A default-valued override (Sound04) is written back empty, never deleted.
+    const Key keys[] = {
+        {"Delay", "0.125"},     {"Opts1", "-2147483643"}, {"Names", "L|P|R"},
+        {"Stats", "1 2"},       {"Video", "1.2"},         {"Faces", "graphics/x.fac"},
+        {"Deck", ""},           {"Sound03", "/my/b.wav"}, {"Sound04", ""},
+        {"Sound05", "missing"}, {"Music20", "/my/20.mid"}};
+    ExpectKeys("Ann", keys);
     EXPECT_NE(folder.SettingsText().find("; kept"), std::string::npos);
 
     const PlayerSettings written = settings;
@@ -206,16 +209,11 @@ TEST_F(ProfileStore, WritesAndReadsBackAProfile) {
 TEST_F(ProfileStore, DefaultProfileWritesTheDefaultsAndEmptiesOverrides) {
     folder.WriteSettings("[New]\nPartner=7\nSound09=/x.wav\nMusic02=/y.mid\nStats=1 2\n");
     Misc::WriteDefaultProfile("New");
-    EXPECT_EQ(APIs::ReadIni("New", "Opts2", ""), "4096");
-    EXPECT_EQ(APIs::ReadIni("New", "Delay", ""), "0.25");
-    EXPECT_EQ(APIs::ReadIni("New", "Kind", ""), "21845");
-    EXPECT_EQ(APIs::ReadIni("New", "Names", ""), "Wes|Nora|Ed");
-    EXPECT_EQ(APIs::ReadIni("New", "Video", "missing"), "");
-    EXPECT_EQ(APIs::ReadIni("New", "Sound09", "missing"), "");
-    EXPECT_EQ(APIs::ReadIni("New", "Music02", "missing"), "");
-    EXPECT_EQ(APIs::ReadIni("New", "Sound10", "missing"), "missing");
-    EXPECT_EQ(APIs::ReadIni("New", "Partner", ""), "7");
-    EXPECT_EQ(APIs::ReadIni("New", "Stats", ""), "1 2");
+    const Key defaults[] = {{"Opts2", "4096"},        {"Delay", "0.25"},      {"Kind", "21845"},
+                            {"Names", "Wes|Nora|Ed"}, {"Video", ""},          {"Sound09", ""},
+                            {"Music02", ""},          {"Sound10", "missing"}, {"Partner", "7"},
+                            {"Stats", "1 2"}};
+    ExpectKeys("New", defaults);
 }
 
 TEST_F(ProfileStore, NotSavingAtExitSetsOnlyTheStoredBit) {
