@@ -21,13 +21,9 @@ namespace {
 
 class TableWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        flow = {};
-        flags = {};
-        settings = {};
-        tableControls = {};
-    }
-    void TearDown() override {
+    TableWindowTest() { Reset(); }
+    ~TableWindowTest() override { Reset(); }
+    static void Reset() {
         flow = {};
         flags = {};
         settings = {};
