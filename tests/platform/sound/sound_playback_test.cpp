@@ -34,16 +34,9 @@ class RecordingBackend final : public SoundBackend {
 
 class SoundPlayback : public ::testing::Test {
   protected:
-    // Notes from here on what is asked of the device.
-    void Record() {
-        sound.InstallBackends(std::make_unique<RecordingBackend>(log),
-                              std::make_unique<NullMixerBackend>());
-    }
-
     TempDataFolder folder;
     ScriptedMessageBoxes boxes;
     SoundSystem sound;
-    std::vector<std::string> log;
 };
 
 // The real mixer on SDL's dummy driver: sounds "play" in real time without a card.
@@ -79,7 +72,9 @@ TEST_F(SoundPlayback, WithoutADeviceNothingPlaysAndNothingComplains) {
 }
 
 TEST_F(SoundPlayback, EachKindStopsOnlyItsOwnBeforeStarting) {
-    Record();
+    std::vector<std::string> log;
+    sound.InstallBackends(std::make_unique<RecordingBackend>(log),
+                          std::make_unique<NullMixerBackend>());
     const std::string file = folder.Write("with blanks.wav", Wave(22050, 1, 16, 10));
     sound.PlayWave(file);
     sound.PlayMidi(file);
@@ -89,7 +84,9 @@ TEST_F(SoundPlayback, EachKindStopsOnlyItsOwnBeforeStarting) {
 }
 
 TEST_F(SoundPlayback, AMissingFileStopsTheOldSoundAndPlaysNothing) {
-    Record();
+    std::vector<std::string> log;
+    sound.InstallBackends(std::make_unique<RecordingBackend>(log),
+                          std::make_unique<NullMixerBackend>());
     sound.PlayWave(folder.File("missing.wav"));
     sound.PlayMidi(folder.File("missing.mid"));
     EXPECT_EQ(log, (std::vector<std::string>{"stop 0", "stop 1"}));
