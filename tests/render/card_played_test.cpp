@@ -4,38 +4,13 @@
 
 #include <algorithm>
 
-#include "engine/model/state/flow_state.h"
-#include "engine/model/state/hand_state.h"
-#include "platform/settings/player_settings.h"
-#include "render/cards/card_images.h"
-#include "render/headless_table.h"
-#include "render/table_geometry.h"
-#include "support/base_table_scale.h"
 #include "support/busy_wait_watch.h"
+#include "support/card_table_test.h"
 
 namespace {
 
-constexpr int32_t kAlignCards = 1 << 25;
-
-class CardPlayedTest : public ::testing::Test {
+class CardPlayedTest : public CardTableTest {
   protected:
-    static void SetUpTestSuite() {
-        CardImages.SetResolution(1);
-        CardImages.LoadAll();
-    }
-    void TearDown() override {
-        flow = {};
-        hand = {};
-        settings = {};
-        tableGeometry = {};
-    }
-    void LayOut(float s, int32_t band) {
-        scale.ScaleFactor = s;
-        tableGeometry =
-            FormFunctions::LayOutTable(s, band, scale.BandWidth, FormFunctions::DesignCardSizes(1),
-                                       settings.Opts1, 0)
-                .Geometry;
-    }
     // The top-left corner of everything drawn in the trick box.
     SpotPoint InkCorner() {
         const Surface& dc = table.PicB(0);
@@ -49,14 +24,8 @@ class CardPlayedTest : public ::testing::Test {
         }
         return corner;
     }
-    int BoxRefreshes(int box) const {
-        return static_cast<int>(
-            std::count(table.picBRefreshes.begin(), table.picBRefreshes.end(), box));
-    }
 
-    BusyWaitWatch watch{[this] { return BoxRefreshes(0); }};
-    BaseTableScale baseScale;
-    HeadlessTable table;
+    BusyWaitWatch watch{[this] { return Refreshes(0); }};
 };
 
 TEST_F(CardPlayedTest, EachSeatsCardLandsOnItsSpotAtEveryScale) {
@@ -73,7 +42,7 @@ TEST_F(CardPlayedTest, EachSeatsCardLandsOnItsSpotAtEveryScale) {
         }
     }
     // Mode 10 never redraws the hand it was asked to.
-    EXPECT_EQ(BoxRefreshes(1) + BoxRefreshes(3) + BoxRefreshes(4) + BoxRefreshes(5), 0);
+    EXPECT_EQ(Refreshes(1) + Refreshes(3) + Refreshes(4) + Refreshes(5), 0);
 }
 
 TEST_F(CardPlayedTest, TheFlashInvertsTheCardOnScreenAndRestoresIt) {

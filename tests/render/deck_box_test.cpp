@@ -1,33 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "engine/model/state/flow_state.h"
-#include "engine/model/state/hand_state.h"
-#include "engine/model/state/run_flags.h"
 #include "platform/packed_fields.h"
-#include "platform/settings/player_settings.h"
-#include "render/cards/card_images.h"
 #include "render/hand_drawing.h"
-#include "render/headless_table.h"
-#include "support/base_table_scale.h"
+#include "support/card_table_test.h"
 #include "support/virtual_timing.h"
 
 namespace {
 
 constexpr int32_t kNobody = 7;
 
-class DeckBoxTest : public ::testing::Test {
+class DeckBoxTest : public CardTableTest {
   protected:
-    static void SetUpTestSuite() {
-        CardImages.SetResolution(1);
-        CardImages.LoadAll();
-    }
-    void SetUp() override { settings.Opts1 |= 1 << 25; }
-    void TearDown() override {
-        flow = {};
-        flags = {};
-        hand = {};
-        settings = {};
-    }
+    void SetUp() override { settings.Opts1 |= kAlignCards; }
     // Dealer, trump, maker and lone player in GenInf; suit, rank and round in CardUp.
     void SetHand(int dealer, int trump, int maker, int lone, int round) {
         int32_t genInf = Misc::Set3Bits(0, trump, 0);
@@ -38,18 +22,9 @@ class DeckBoxTest : public ::testing::Test {
         hand.CardUp = Misc::NibSet(Misc::NibSet(Misc::NibSet(0, 1, 0), 3, 1), round, 2);
         hand.CardUp = Misc::NibSet(hand.CardUp, kNobody, 3);
     }
-    int Count(int32_t colour) {
-        int n = 0;
-        const Surface& dc = table.PicB(2);
-        for (int y = 0; y < dc.Height(); ++y) {
-            for (int x = 0; x < dc.Width(); ++x) n += dc.Pixel(x, y) == colour ? 1 : 0;
-        }
-        return n;
-    }
+    int Count(int32_t colour) { return CountPixels(table.PicB(2), colour); }
 
     VirtualTiming timing;
-    BaseTableScale baseScale;
-    HeadlessTable table;
 };
 
 TEST_F(DeckBoxTest, BeforeTheCallingTheBoxIsOnlyCleared) {

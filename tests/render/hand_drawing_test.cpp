@@ -4,25 +4,14 @@
 
 #include <vector>
 
-#include "engine/model/state/flow_state.h"
-#include "engine/model/state/hand_state.h"
-#include "engine/model/state/run_flags.h"
-#include "engine/model/state/tables.h"
 #include "platform/packed_fields.h"
-#include "platform/settings/player_settings.h"
-#include "render/cards/card_images.h"
-#include "render/headless_table.h"
-#include "support/base_table_scale.h"
+#include "support/card_table_test.h"
 #include "support/virtual_timing.h"
 
 namespace {
 
-class HandDrawingTest : public ::testing::Test {
+class HandDrawingTest : public CardTableTest {
   protected:
-    static void SetUpTestSuite() {
-        CardImages.SetResolution(1);
-        CardImages.LoadAll();
-    }
     void SetUp() override {
         hand.GenInf = 0;
         hand.CardUp = 0;
@@ -32,13 +21,6 @@ class HandDrawingTest : public ::testing::Test {
                 hand.Hands[seat][slot][kRankPlane] = slot;
             }
         }
-    }
-    void TearDown() override {
-        flow = {};
-        flags = {};
-        hand = {};
-        tables = {};
-        settings = {};
     }
     // The first and last inked columns along the middle row of a box.
     std::pair<int, int> InkSpan(int box) {
@@ -62,8 +44,6 @@ class HandDrawingTest : public ::testing::Test {
     }
 
     VirtualTiming timing;
-    BaseTableScale baseScale;
-    HeadlessTable table;
 };
 
 TEST_F(HandDrawingTest, TheDealGoesRoundTwiceFromTheDealersLeft) {
@@ -97,7 +77,7 @@ TEST_F(HandDrawingTest, PlayedCardsCloseUpAndTheRestIsCentred) {
 }
 
 TEST_F(HandDrawingTest, AlignedComputerBacksStandInLine) {
-    settings.Opts1 |= 1 << 25;
+    settings.Opts1 |= kAlignCards;
     Video::DrawHands(6);
     const Surface& north = table.PicB(4);
     Surface again = north;

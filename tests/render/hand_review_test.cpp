@@ -4,26 +4,16 @@
 
 #include <cmath>
 
-#include "engine/model/state/flow_state.h"
-#include "engine/model/state/hand_state.h"
-#include "engine/model/state/run_flags.h"
 #include "platform/packed_fields.h"
-#include "platform/settings/player_settings.h"
-#include "render/cards/card_images.h"
-#include "render/headless_table.h"
-#include "support/base_table_scale.h"
+#include "support/card_table_test.h"
 #include "support/virtual_timing.h"
 
 namespace {
 
 constexpr int32_t kSpot = 0x00FF00;
 
-class HandReviewTest : public ::testing::Test {
+class HandReviewTest : public CardTableTest {
   protected:
-    static void SetUpTestSuite() {
-        CardImages.SetResolution(1);
-        CardImages.LoadAll();
-    }
     void SetUp() override {
         settings.Background = 0x204020;
         settings.Spot = kSpot;
@@ -32,12 +22,6 @@ class HandReviewTest : public ::testing::Test {
             for (int slot = 0; slot < 5; ++slot) hand.Hands[seat][slot] = {seat, slot};
         }
     }
-    void TearDown() override {
-        flow = {};
-        flags = {};
-        hand = {};
-        settings = {};
-    }
     // Whether a card covers the point (x, y) of the table.
     bool CardAt(double x, double y) {
         const int32_t p = table.Table().Pixel(static_cast<int>(x), static_cast<int>(y));
@@ -45,8 +29,6 @@ class HandReviewTest : public ::testing::Test {
     }
 
     VirtualTiming timing;
-    BaseTableScale baseScale;
-    HeadlessTable table;
 };
 
 TEST_F(HandReviewTest, AfterEveryonePassedTheDealtHandsAndTheKittyAreShown) {

@@ -2,41 +2,22 @@
 
 #include <gtest/gtest.h>
 
-
-#include "engine/model/state/flow_state.h"
-#include "engine/model/state/hand_state.h"
-#include "platform/settings/player_settings.h"
-#include "render/cards/card_images.h"
 #include "render/hand_drawing.h"
-#include "render/headless_table.h"
-#include "render/key_labels.h"
-#include "support/base_table_scale.h"
+#include "support/card_table_test.h"
 #include "support/hand_text.h"
 #include "support/virtual_timing.h"
 
 namespace {
 
-class HintEffectsTest : public ::testing::Test {
+class HintEffectsTest : public CardTableTest {
   protected:
-    static void SetUpTestSuite() {
-        CardImages.SetResolution(1);
-        CardImages.LoadAll();
-    }
     void SetUp() override {
         settings.Text = 0xFFFFFF;
         HandText::SetHand(0, "9H TD JC QS KH");
         keyLabels.KeyMarkRect = {400, 545, 430, 565};
     }
-    void TearDown() override {
-        flow = {};
-        hand = {};
-        settings = {};
-        keyLabels = {};
-    }
 
     VirtualTiming timing;
-    BaseTableScale baseScale;
-    HeadlessTable table;
 };
 
 TEST_F(HintEffectsTest, APulsingCaptionStaysWithinTheButton) {

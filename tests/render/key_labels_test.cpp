@@ -2,43 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/model/state/flow_state.h"
-#include "engine/model/state/hand_state.h"
-#include "engine/model/state/run_flags.h"
-#include "platform/settings/player_settings.h"
-#include "render/cards/card_images.h"
-#include "render/headless_table.h"
-#include "render/table_geometry.h"
-#include "render/text_drawing.h"
-#include "support/base_table_scale.h"
+#include "support/card_table_test.h"
 #include "support/virtual_timing.h"
 
 namespace {
 
-class KeyLabelsTest : public ::testing::Test {
+class KeyLabelsTest : public CardTableTest {
   protected:
-    static void SetUpTestSuite() {
-        CardImages.SetResolution(1);
-        CardImages.LoadAll();
-    }
     void SetUp() override {
         tableGeometry.HandOriginX = 220;
         tableGeometry.TrickBoxTop = table.PicBState(0).Top;
         for (int slot = 0; slot < 5; ++slot) hand.Hands[0][slot] = {slot % 4, slot};
     }
-    void TearDown() override {
-        flow = {};
-        flags = {};
-        hand = {};
-        settings = {};
-        tableGeometry = {};
-        keyLabels = {};
-    }
     static double Centre(int32_t left, int32_t right) { return (left + right) / 2.0; }
 
     VirtualTiming timing;
-    BaseTableScale baseScale;
-    HeadlessTable table;
 };
 
 TEST_F(KeyLabelsTest, TheLastNumberAndTheEndMarkStandBesideTheLastCard) {

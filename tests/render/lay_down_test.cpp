@@ -5,38 +5,20 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/model/state/flow_state.h"
-#include "engine/model/state/hand_state.h"
-#include "engine/model/state/tables.h"
 #include "platform/packed_fields.h"
-#include "platform/settings/player_settings.h"
-#include "render/cards/card_images.h"
-#include "render/headless_table.h"
-#include "render/table_messages.h"
-#include "support/base_table_scale.h"
 #include "support/busy_wait_watch.h"
+#include "support/card_table_test.h"
 
 namespace {
 
 constexpr int32_t kKittyCard = 0x5123;
 
-class LayDownTest : public ::testing::Test {
+class LayDownTest : public CardTableTest {
   protected:
-    static void SetUpTestSuite() {
-        CardImages.SetResolution(1);
-        CardImages.LoadAll();
-    }
     void SetUp() override {
         for (size_t i = 0; i < tables.MessageTable.size(); ++i) {
             tables.MessageTable[i] = "m" + std::to_string(i);
         }
-    }
-    void TearDown() override {
-        flow = {};
-        hand = {};
-        tables = {};
-        settings = {};
-        tableMessages = {};
     }
     // Hearts are trump and only seat 3 holds them; each seat has played `tricks` cards.
     void Hand(int32_t maker, int32_t tricks) {
@@ -59,13 +41,8 @@ class LayDownTest : public ::testing::Test {
                            hand.CardsPlayed.begin() + kFirstKittyEntry + 3,
                            [](int32_t e) { return e == kKittyCard; });
     }
-    bool Refreshed(int box) const {
-        return std::count(table.picBRefreshes.begin(), table.picBRefreshes.end(), box) > 0;
-    }
 
     BusyWaitWatch watch{[] { return 0; }};
-    BaseTableScale baseScale;
-    HeadlessTable table;
 };
 
 TEST_F(LayDownTest, EachClaimShowsItsCardsAndMessagesCreditsItsSideAndPlaysOut) {
@@ -103,7 +80,7 @@ TEST_F(LayDownTest, EachClaimShowsItsCardsAndMessagesCreditsItsSideAndPlaysOut) 
         }
         EXPECT_EQ(watch.Count(25), c.flashes);
         // Before the first trick the piles are hidden rather than drawn.
-        EXPECT_EQ(Refreshed(6) && Refreshed(7), c.tricks > 0);
+        EXPECT_EQ(Refreshes(6) > 0 && Refreshes(7) > 0, c.tricks > 0);
         // Every card left is played out, one busy step each, and the kitty stays.
         EXPECT_EQ(watch.Count(60), 20 - 4 * c.tricks);
         EXPECT_EQ(hand.CardsPlayedCount, 20);

@@ -4,34 +4,19 @@
 
 #include <cmath>
 
-#include "engine/model/state/flow_state.h"
-#include "engine/model/state/hand_state.h"
 #include "platform/colors.h"
 #include "platform/packed_fields.h"
-#include "platform/settings/player_settings.h"
-#include "render/cards/card_images.h"
 #include "render/gdi/shapes.h"
-#include "render/headless_table.h"
 #include "render/mood_face.h"
-#include "render/screen_scale.h"
-#include "support/base_table_scale.h"
+#include "support/card_table_test.h"
 #include "support/virtual_timing.h"
 
 namespace {
 
 using Video::ScoreCardSpot;
 
-class ScoreCornersTest : public ::testing::Test {
+class ScoreCornersTest : public CardTableTest {
   protected:
-    static void SetUpTestSuite() {
-        CardImages.SetResolution(1);
-        CardImages.LoadAll();
-    }
-    void TearDown() override {
-        flow = {};
-        hand = {};
-        settings = {};
-    }
     // A place in card sizes as the corner's tables give it; b < 0 is one pixel down.
     static ScoreCardSpot At(bool top, double a, double b, int32_t index, int32_t orientation) {
         const double w = CardImages.ScoreCardWidth();
@@ -40,17 +25,8 @@ class ScoreCornersTest : public ::testing::Test {
         const int32_t y = top ? (b < 0 ? 1 : round(b * h)) : round(scale.BandHeight - b * h);
         return {round(a * w), y, index, orientation};
     }
-    int Count(const Surface& dc, int32_t colour, int x0, int y0, int x1, int y1) const {
-        int n = 0;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = x0; x < x1; ++x) n += dc.Pixel(x, y) == colour ? 1 : 0;
-        }
-        return n;
-    }
 
     VirtualTiming timing;
-    BaseTableScale baseScale;
-    HeadlessTable table;
 };
 
 TEST_F(ScoreCornersTest, EachStyleLaysItsCardsWhereItsPipsCountThePoints) {
@@ -122,7 +98,7 @@ TEST_F(ScoreCornersTest, OnlySixesAndFoursShowTheNinePointPhrase) {
         settings.Opts1 = style;
         table.Table().Fill(settings.Background);
         Video::DrawTopScore();
-        const int phrase = Count(table.Table(), magenta, 0, 0, 2 * w, 2 * h);
+        const int phrase = CountPixels(table.Table(), magenta, 0, 0, 2 * w, 2 * h);
         if (style == Video::kSixesAndFours) {
             EXPECT_GT(phrase, 0);
         } else {

@@ -2,35 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/model/state/flow_state.h"
-#include "engine/model/state/hand_state.h"
-#include "engine/model/state/run_flags.h"
-#include "engine/model/state/tables.h"
 #include "platform/packed_fields.h"
-#include "platform/settings/player_settings.h"
 #include "render/card_drawing.h"
-#include "render/cards/card_images.h"
-#include "render/headless_table.h"
-#include "render/text_drawing.h"
-#include "support/base_table_scale.h"
+#include "support/card_table_test.h"
 #include "support/virtual_timing.h"
 
 namespace {
 
-class TablePartsTest : public ::testing::Test {
+class TablePartsTest : public CardTableTest {
   protected:
-    static void SetUpTestSuite() {
-        CardImages.SetResolution(1);
-        CardImages.LoadAll();
-    }
-    void TearDown() override {
-        flow = {};
-        flags = {};
-        hand = {};
-        tables = {};
-        settings = {};
-        dude0NameBox = {};
-    }
     Surface Drawn(int card) {
         Surface dc(200, 200, 0);
         Video::DrawCard(dc, 10, 10, card);
@@ -53,8 +33,6 @@ class TablePartsTest : public ::testing::Test {
     }
 
     VirtualTiming timing;
-    BaseTableScale baseScale;
-    HeadlessTable table;
 };
 
 TEST_F(TablePartsTest, ATurnedUpJokerHidesEveryCardButTheJokerUntilAnyConditionChanges) {

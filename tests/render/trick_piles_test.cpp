@@ -4,14 +4,8 @@
 
 #include <vector>
 
-#include "engine/model/state/flow_state.h"
-#include "engine/model/state/hand_state.h"
 #include "platform/packed_fields.h"
-#include "platform/settings/player_settings.h"
-#include "render/cards/card_images.h"
-#include "render/headless_table.h"
-#include "render/screen_scale.h"
-#include "support/base_table_scale.h"
+#include "support/card_table_test.h"
 #include "support/virtual_timing.h"
 
 namespace {
@@ -19,18 +13,9 @@ namespace {
 constexpr int kTeam0Box = 6;
 constexpr int kTeam1Box = 7;
 
-class TrickPilesTest : public ::testing::Test {
+class TrickPilesTest : public CardTableTest {
   protected:
-    static void SetUpTestSuite() {
-        CardImages.SetResolution(1);
-        CardImages.LoadAll();
-    }
-    void SetUp() override { settings.Opts1 |= 1 << 25; }
-    void TearDown() override {
-        flow = {};
-        hand = {};
-        settings = {};
-    }
+    void SetUp() override { settings.Opts1 |= kAlignCards; }
     void SetTricks(int team0, int team1, int trick) {
         hand.Tricks = Misc::NibSet(Misc::NibSet(Misc::NibSet(0, team0, 0), team1, 1), trick, 2);
     }
@@ -49,8 +34,6 @@ class TrickPilesTest : public ::testing::Test {
     }
 
     VirtualTiming timing;
-    BaseTableScale baseScale;
-    HeadlessTable table;
 };
 
 TEST_F(TrickPilesTest, PilesStandWhereTheirCountsCentreThem) {
