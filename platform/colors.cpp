@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/random_source.h"
+#include "platform/rounding.h"
 #include "platform/settings/player_settings.h"
 
 namespace {
@@ -13,10 +14,9 @@ namespace {
 constexpr std::array<int32_t, 10> kPalette{0,        0xFF0000, 0xFFFF00, 0x8000,   0xFF99CC,
                                            0xCCFFCC, 0xFF00FF, 0xFF,     0xFFFFFF, 0xFFFF};
 
-constexpr std::array<int32_t, 16> kClassic{0x000000, 0x800000, 0x008000, 0x808000,
-                                           0x000080, 0x800080, 0x008080, 0xC0C0C0,
-                                           0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
-                                           0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+constexpr std::array<int32_t, 16> kClassic{
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
 constexpr std::array<std::array<std::string_view, 3>, 5> kNinePointPhrases{{
     {"In", "The", "Barn"},
@@ -26,18 +26,22 @@ constexpr std::array<std::array<std::string_view, 3>, 5> kNinePointPhrases{{
     {"You're", "Goin'", "Down"},
 }};
 
-int32_t RandomComponent() { return static_cast<int32_t>(std::floor(Rnd() * 255.0)); }
-
-int32_t Round(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
+int32_t RandomComponent() {
+    return static_cast<int32_t>(std::floor(Rnd() * 255.0));
+}
 
 }  // namespace
 
 int32_t Misc::ColorComponent(int32_t color, int n) {
     switch (n) {
-        case 0: return color & 255;
-        case 1: return (color & 65535) / 256;
-        case 2: return color / 65536;
-        default: return 0;
+        case 0:
+            return color & 255;
+        case 1:
+            return (color & 65535) / 256;
+        case 2:
+            return color / 65536;
+        default:
+            return 0;
     }
 }
 
@@ -52,11 +56,12 @@ int32_t Misc::LightenColor(int32_t color) {
 
 int32_t Misc::ColorDistance(int32_t color1, int32_t color2) {
     const int32_t r1 = ColorComponent(color1, 0), r2 = ColorComponent(color2, 0);
-    const double m = Round((r1 + r2) / 2.0);
+    const double m = RoundHalfEven((r1 + r2) / 2.0);
     const double dR = std::abs(r1 - r2);
     const double dG = std::abs(ColorComponent(color1, 1) - ColorComponent(color2, 1));
     const double dB = std::abs(ColorComponent(color1, 2) - ColorComponent(color2, 2));
-    return Round(std::sqrt((2 + m / 256) * dR * dR + 4 * dG * dG + (2 + (255 - m) / 256) * dB * dB));
+    return RoundHalfEven(
+        std::sqrt((2 + m / 256) * dR * dR + 4 * dG * dG + (2 + (255 - m) / 256) * dB * dB));
 }
 
 int32_t Misc::Quantize16(int32_t component) {
@@ -112,7 +117,9 @@ int32_t Misc::PaletteColor(int index) {
     return kPalette[static_cast<size_t>(index)];
 }
 
-int32_t Misc::InvertColor(int32_t color) { return color ^ 0xFFFFFF; }
+int32_t Misc::InvertColor(int32_t color) {
+    return color ^ 0xFFFFFF;
+}
 
 int32_t Misc::ClassicColor(int index) {
     return kClassic[static_cast<size_t>(std::clamp(index, 0, 15))];

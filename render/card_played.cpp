@@ -8,6 +8,7 @@
 #include "engine/model/hand_words.h"
 #include "engine/model/state/flow_state.h"
 #include "engine/model/state/hand_state.h"
+#include "platform/rounding.h"
 #include "platform/settings/player_settings.h"
 #include "platform/sound/sound_system.h"
 #include "platform/waits.h"
@@ -22,10 +23,6 @@ namespace {
 
 constexpr int kLastShown = 5;
 constexpr int kCardCueSound = 24;
-
-int32_t Round(double v) {
-    return static_cast<int32_t>(std::nearbyint(v));
-}
 
 bool IsSeat(int32_t seat) {
     return seat >= 0 && seat <= 3;
@@ -60,7 +57,7 @@ void CardCue() {
     if (!settings.SoundOn || flow.QuitNow) return;
     SoundPlayer.PlayWave(settings.SoundFiles[kCardCueSound]);
     const int32_t length = SoundPlayer.GetSoundTime(kCardCueSound);
-    if (length > 0) APIs::WaitMs(Round(0.9 * length));
+    if (length > 0) APIs::WaitMs(RoundHalfEven(0.9 * length));
 }
 
 void LayDownRanks(TableHost& table, int32_t seat, std::initializer_list<int32_t> ranks) {
@@ -77,11 +74,11 @@ void LayDownTrumps(TableHost& table, int32_t seat) {
     const int32_t trump = Misc::TrumpSuit();
     const int32_t n = CardFunctions::CountSuit(hand.Hands, seat, trump);
     const double w = CardImages.CardWidth();
-    const int32_t step = Round(seat == 3 ? -w / 3 : w / 3);
+    const int32_t step = RoundHalfEven(seat == 3 ? -w / 3 : w / 3);
     int32_t start = 0;
-    if ((seat == 0 || seat == 2) && n > 2) start = Round(n == 5 ? w / 1.2 : w / 1.5);
-    if (seat == 1 && n > 3) start = Round(w / 3);
-    if (seat == 3 && n > 3) start = Round(-w / 3);
+    if ((seat == 0 || seat == 2) && n > 2) start = RoundHalfEven(n == 5 ? w / 1.2 : w / 1.5);
+    if (seat == 1 && n > 3) start = RoundHalfEven(w / 3);
+    if (seat == 3 && n > 3) start = RoundHalfEven(-w / 3);
     int32_t i = 0;
     for (const auto& card : hand.Hands[static_cast<size_t>(seat)]) {
         if (i == n || flow.QuitNow) return;

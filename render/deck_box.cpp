@@ -6,6 +6,7 @@
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "platform/packed_fields.h"
+#include "platform/rounding.h"
 #include "platform/settings/player_settings.h"
 #include "render/card_drawing.h"
 #include "render/cards/card_images.h"
@@ -22,10 +23,6 @@ namespace {
 constexpr int32_t kJokerInDeck = 1 << 19;
 constexpr int32_t kRingColour = 180;
 constexpr int32_t kNobody = 7;
-
-int32_t Round(double v) {
-    return static_cast<int32_t>(std::nearbyint(v));
-}
 
 // The box stands beside the dealer.
 std::pair<int, int> DeckPlaceOf(int32_t dealer) {
@@ -65,28 +62,31 @@ int32_t PictureOf(int32_t word) {
 
 void DrawTrumpMarks(Surface& dc, double s, int w, int h, int icon) {
     const auto [ux, uy] = TowardSeat(Misc::GenInfField2());
-    Gdi::Circle(dc, 9 * s + w / 2.0, 8 * s + h / 2.0, 1, settings.Spot, {}, 2 * Round(43 * s) + 1);
+    Gdi::Circle(dc, 9 * s + w / 2.0, 8 * s + h / 2.0, 1, settings.Spot, {},
+                2 * RoundHalfEven(43 * s) + 1);
     const double iconX = s * (22 * ux + 9) + w / 2.0 - icon / 2.0;
     const double iconY = s * (22 * uy + 8) + h / 2.0 - icon / 2.0;
-    CardImages.DrawIcon(dc, Round(iconX), Round(iconY), Misc::TrumpSuit());
+    CardImages.DrawIcon(dc, RoundHalfEven(iconX), RoundHalfEven(iconY), Misc::TrumpSuit());
     if (Misc::GenInfField3() < kNobody) {
-        APIs::DrawTextFont(dc, "+", Round(iconX + icon / 2.0 - 1), Round(iconY + icon / 6.0),
-                           scale.FontSize3, APIs::kAlignCentre, "Kavlor4", 0, settings.Spot);
+        APIs::DrawTextFont(dc, "+", RoundHalfEven(iconX + icon / 2.0 - 1),
+                           RoundHalfEven(iconY + icon / 6.0), scale.FontSize3, APIs::kAlignCentre,
+                           "Kavlor4", 0, settings.Spot);
     }
 }
 
 void DrawTurnedDownSign(Surface& dc, double s, int w, int h) {
-    const int pen = Round(10 * s);
+    const int pen = RoundHalfEven(10 * s);
     Gdi::Circle(dc, 9 * s + w / 2.0, 8 * s + h / 2.0, 36 * s, kRingColour, {}, pen);
-    Gdi::DrawLine(dc, Round(34 * s), Round(50 * s), Round(81 * s), Round(103 * s), kRingColour,
-                  pen);
+    Gdi::DrawLine(dc, RoundHalfEven(34 * s), RoundHalfEven(50 * s), RoundHalfEven(81 * s),
+                  RoundHalfEven(103 * s), kRingColour, pen);
 }
 
 void DrawKittyFaceUp(Surface& dc, double s, int h) {
     const int last = (settings.Opts2 & kJokerInDeck) ? 24 : 23;
     static constexpr std::array<int, 4> kKittyX{12, 30, 50, 70};
     for (int entry = 21; entry <= last; ++entry) {
-        Video::DrawCard(dc, Round(kKittyX[static_cast<size_t>(entry - 21)] * s), Round(h - 23 * s),
+        Video::DrawCard(dc, RoundHalfEven(kKittyX[static_cast<size_t>(entry - 21)] * s),
+                        RoundHalfEven(h - 23 * s),
                         PictureOf(hand.CardsPlayed[static_cast<size_t>(entry)]));
     }
 }
@@ -114,14 +114,16 @@ void Video::DrawDeckBox() {
     int32_t dy = 0;
     FormFunctions::RandomCardOffset(dx, dy, 0, 0);
     CardImages.DrawBack(dc, dx, dy, settings.CardBack);
-    CardImages.DrawBack(dc, Round(dx + 3 * s), Round(dy + 3 * s), settings.CardBack);
-    CardImages.DrawBack(dc, Round(dx + 6 * s), Round(dy + 5 * s), settings.CardBack);
+    CardImages.DrawBack(dc, RoundHalfEven(dx + 3 * s), RoundHalfEven(dy + 3 * s),
+                        settings.CardBack);
+    CardImages.DrawBack(dc, RoundHalfEven(dx + 6 * s), RoundHalfEven(dy + 5 * s),
+                        settings.CardBack);
 
     const int32_t turned = PictureOf(hand.CardUp);
     if (turned != 0) {
-        DrawCard(dc, Round(9 * s), Round(8 * s), turned);
+        DrawCard(dc, RoundHalfEven(9 * s), RoundHalfEven(8 * s), turned);
     } else {
-        DrawCardBack(dc, Round(9 * s), Round(8 * s), settings.CardBack);
+        DrawCardBack(dc, RoundHalfEven(9 * s), RoundHalfEven(8 * s), settings.CardBack);
     }
     const int w = CardImages.CardWidth();
     const int h = CardImages.CardHeight();
@@ -133,8 +135,8 @@ void Video::DrawDeckBox() {
     }
     const int32_t jokerSuit = APIs::Nib(hand.CardUp, 3);
     if (APIs::Nib(hand.CardUp, 1) == CardFunctions::kJoker && jokerSuit < kNobody) {
-        CardImages.DrawIcon(dc, Round(10 * s), Round(5 * s + h - icon), jokerSuit);
-        CardImages.DrawIcon(dc, Round(8 * s + w - icon), Round(11 * s), jokerSuit);
+        CardImages.DrawIcon(dc, RoundHalfEven(10 * s), RoundHalfEven(5 * s + h - icon), jokerSuit);
+        CardImages.DrawIcon(dc, RoundHalfEven(8 * s + w - icon), RoundHalfEven(11 * s), jokerSuit);
     }
     if (IsSet(flags.Stat0, Stat0Bits::RevealMode)) DrawKittyFaceUp(dc, s, h);
     table->RefreshPicB(2);

@@ -11,6 +11,7 @@
 #include "engine/model/state/tables.h"
 #include "platform/colors.h"
 #include "platform/packed_fields.h"
+#include "platform/rounding.h"
 #include "platform/settings/player_settings.h"
 #include "platform/waits.h"
 #include "render/card_drawing.h"
@@ -25,10 +26,6 @@ namespace {
 constexpr std::string_view kFace = "Kavlor4";
 constexpr int32_t kSixthCardHeld = 1 << 28;
 constexpr int kPutAwayRank = -100;
-
-int32_t Round(double v) {
-    return static_cast<int32_t>(std::nearbyint(v));
-}
 
 int BoxOfSeat(int32_t seat) {
     return seat == 0 ? 1 : seat + 2;
@@ -70,7 +67,7 @@ void DrawSixCards(TableHost& table) {
         const int32_t card = j < 5 ? Picture(0, j)
                                    : CardFunctions::CardNumber(APIs::Nib(hand.NibCounter, 4),
                                                                APIs::Nib(hand.NibCounter, 5));
-        Video::DrawCard(dc, Round(0.54 * w * j + 8 * s), Round(8 * s), card);
+        Video::DrawCard(dc, RoundHalfEven(0.54 * w * j + 8 * s), RoundHalfEven(8 * s), card);
     }
     table.RefreshPicB(1);
 }
@@ -80,19 +77,19 @@ void DrawHumanHand(TableHost& table, int c) {
     const int w = CardImages.CardWidth();
     const int h = CardImages.CardHeight();
     const double s = scale.ScaleFactor;
-    const int32_t t = Round(h / 5.0);
+    const int32_t t = RoundHalfEven(h / 5.0);
     int k = -1;
     for (int j = 0; j <= c; ++j) {
-        const int32_t x = Round(8 * s + j * 2.0 * w / 3 + (4 - c) * w / 3.0);
-        const int32_t y = Round(8 * s);
+        const int32_t x = RoundHalfEven(8 * s + j * 2.0 * w / 3 + (4 - c) * w / 3.0);
+        const int32_t y = RoundHalfEven(8 * s);
         if (Rank(0, j) <= kPutAwayRank) {
             Video::DrawCard(dc, x, y, Picture(0, j));
-            const int32_t markX =
-                j == 4 ? Round(10 * s + 19.0 * w / 6) : Round(10 * s + (j + 0.5) * 2.0 * w / 3);
+            const int32_t markX = j == 4 ? RoundHalfEven(10 * s + 19.0 * w / 6)
+                                         : RoundHalfEven(10 * s + (j + 0.5) * 2.0 * w / 3);
             const int32_t colour =
                 j == APIs::Nib(hand.CardUp, 4) ? Misc::InvertColor(settings.Spot) : settings.Spot;
-            APIs::DrawTextFont(dc, "x", markX, t, Round(3.75 * scale.FontSize1), APIs::kAlignCentre,
-                               kFace, 0, colour);
+            APIs::DrawTextFont(dc, "x", markX, t, RoundHalfEven(3.75 * scale.FontSize1),
+                               APIs::kAlignCentre, kFace, 0, colour);
             continue;
         }
         ++k;
@@ -100,20 +97,21 @@ void DrawHumanHand(TableHost& table, int c) {
         Video::DrawCard(dc, x, y, Picture(0, k));
     }
     if (IsSet(flags.Stat0, Stat0Bits::ReplayNoScore)) {
-        APIs::DrawTextFont(dc, tables.MessageTable[76], Round(table.PicBState(1).Width / 2.0),
-                           Round(h / 5.0 + t), Round(1.5 * scale.FontSize1), APIs::kAlignCentre,
-                           kFace, 0, settings.Spot);
+        APIs::DrawTextFont(dc, tables.MessageTable[76],
+                           RoundHalfEven(table.PicBState(1).Width / 2.0),
+                           RoundHalfEven(h / 5.0 + t), RoundHalfEven(1.5 * scale.FontSize1),
+                           APIs::kAlignCentre, kFace, 0, settings.Spot);
     }
 }
 
 void DrawRevealedHand(Surface& dc, int32_t seat) {
     const double s = scale.ScaleFactor;
-    const int32_t lowY = seat == 2 ? Round(35 * s) : Round(40 * s);
+    const int32_t lowY = seat == 2 ? RoundHalfEven(35 * s) : RoundHalfEven(40 * s);
     const int32_t highY = seat == 2 ? 1 : 5;
     const bool jokerUp = APIs::Nib(hand.CardUp, 0) == 7 && APIs::Nib(hand.CardUp, 1) == 6;
     for (int slot = 0; slot < 5; ++slot) {
         const int j = slot < 3 ? slot : slot - 3;
-        const int32_t x = Round(21 * j * s + (slot < 3 ? 1 : 10));
+        const int32_t x = RoundHalfEven(21 * j * s + (slot < 3 ? 1 : 10));
         const int32_t y = slot < 3 ? highY : lowY;
         if (seat == 1 && jokerUp) {
             Video::DrawCardBack(dc, x, y, settings.CardBack);

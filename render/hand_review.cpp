@@ -12,6 +12,7 @@
 #include "engine/model/state/run_flags.h"
 #include "engine/model/state/tables.h"
 #include "platform/packed_fields.h"
+#include "platform/rounding.h"
 #include "platform/settings/player_settings.h"
 #include "render/cards/card_images.h"
 #include "render/choice_buttons.h"
@@ -37,12 +38,8 @@ struct Card {
     int32_t rank;
 };
 
-int32_t Round(double v) {
-    return static_cast<int32_t>(std::nearbyint(v));
-}
-
 int32_t ReviewHeight() {
-    return Round(0.8 * CardImages.CardHeight());
+    return RoundHalfEven(0.8 * CardImages.CardHeight());
 }
 
 void DrawSmall(Surface& dc, int32_t x, int32_t y, Card card) {
@@ -68,8 +65,8 @@ bool Traded(Card card) {
 }
 
 void Star(Surface& dc, double x, double y) {
-    APIs::DrawTextFont(dc, "*", Round(x), Round(y), scale.FontSize1, APIs::kAlignCentre, kFace, 0,
-                       settings.Spot);
+    APIs::DrawTextFont(dc, "*", RoundHalfEven(x), RoundHalfEven(y), scale.FontSize1,
+                       APIs::kAlignCentre, kFace, 0, settings.Spot);
 }
 
 Card HandCard(int32_t seat, int slot) {
@@ -106,10 +103,12 @@ bool DrawTricks(TableHost& table) {
     const double cw = CardImages.CardWidth();
     const double ch = CardImages.CardHeight();
     const auto [dw, dh] = CrossDivisors();
-    const int32_t w = Round(cw / dw * s);
-    const int32_t v = Round(ch / dh * s);
+    const int32_t w = RoundHalfEven(cw / dw * s);
+    const int32_t v = RoundHalfEven(ch / dh * s);
     const int32_t dealer = Misc::DealerSeat();
-    const int32_t shift = dealer == 1 ? Round(15 * s) : dealer == 3 ? Round(-60 * s) : 0;
+    const int32_t shift = dealer == 1   ? RoundHalfEven(15 * s)
+                          : dealer == 3 ? RoundHalfEven(-60 * s)
+                                        : 0;
     static constexpr std::array<std::array<int, 2>, 5> kOrigins{
         {{260, 187}, {392, 187}, {524, 187}, {325, 351}, {455, 351}}};
     static constexpr std::array<std::array<int, 2>, 4> kArms{{{0, 1}, {-1, 0}, {0, -1}, {1, 0}}};
@@ -126,7 +125,7 @@ bool DrawTricks(TableHost& table) {
             const int32_t seat = CardFunctions::Wrap4(i + leader + 1);
             const auto [a, b] = kArms[static_cast<size_t>(seat)];
             const Card card{APIs::Nib(entry, 0), APIs::Nib(entry, 1)};
-            DrawSmall(dc, Round(x0 + a * w), Round(y0 + b * v), card);
+            DrawSmall(dc, RoundHalfEven(x0 + a * w), RoundHalfEven(y0 + b * v), card);
             if (!Traded(card)) continue;
             starred = true;
             const double fs = scale.FontSize1;
@@ -147,7 +146,7 @@ bool DrawTricks(TableHost& table) {
         }
         if (!played) {
             Gdi::Circle(dc, x0 + 0.79 * cw / 2, y0 + 0.75 * ch / 2, 1, settings.Spot, {},
-                        Round(50 * s));
+                        RoundHalfEven(50 * s));
         }
         table.RefreshTable();
     }
@@ -160,8 +159,8 @@ void ShowPartnerPanelControls(TableHost& table, bool starred) {
     const double belowPile = 1.05 * pile.Height + pile.Top;
     ChoiceButton button = table.Choice(5);
     button.Left = Video::ScaledBase(500);
-    button.Width = Round(0.65 * tableGeometry.ChoiceWidth);
-    button.Top = s != 1.0 ? Round(55 * s) : Round(belowPile - 1.1 * button.Height);
+    button.Width = RoundHalfEven(0.65 * tableGeometry.ChoiceWidth);
+    button.Top = s != 1.0 ? RoundHalfEven(55 * s) : RoundHalfEven(belowPile - 1.1 * button.Height);
     table.SetChoice(5, button);
     Video::ShowChoice(5, tables.MessageTable[82], 0);
     button = table.Choice(5);
@@ -170,11 +169,12 @@ void ShowPartnerPanelControls(TableHost& table, bool starred) {
     SetBit(flags.Stat1, Stat1Bits::PartnerPanelShown);
     const double y = std::min(55 * s + 1.1 * button.Height, belowPile);
     Surface& dc = table.Table();
-    APIs::DrawTextFont(dc, tables.MessageTable[98], button.Left, Round(y), scale.FontSize6,
+    APIs::DrawTextFont(dc, tables.MessageTable[98], button.Left, RoundHalfEven(y), scale.FontSize6,
                        APIs::kAlignLeft, kFace, 0, 0);
     if (starred) {
-        APIs::DrawTextFont(dc, "* Traded 'Best'", button.Left, Round(y + 3 * scale.FontSize6),
-                           scale.FontSize6, APIs::kAlignLeft, kFace, 0, 0);
+        APIs::DrawTextFont(dc, "* Traded 'Best'", button.Left,
+                           RoundHalfEven(y + 3 * scale.FontSize6), scale.FontSize6,
+                           APIs::kAlignLeft, kFace, 0, 0);
     }
 }
 

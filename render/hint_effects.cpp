@@ -7,6 +7,7 @@
 #include "engine/model/state/flow_state.h"
 #include "engine/model/state/hand_state.h"
 #include "platform/packed_fields.h"
+#include "platform/rounding.h"
 #include "platform/screen.h"
 #include "platform/settings/player_settings.h"
 #include "platform/waits.h"
@@ -29,10 +30,6 @@ constexpr int32_t kPulseStepMs = 85;
 constexpr int32_t kSwirlStepMs = 7;
 constexpr int32_t kSwirlMs = 650;
 constexpr int kSwirlMaxSteps = 32000;
-
-int32_t Round(double v) {
-    return static_cast<int32_t>(std::nearbyint(v));
-}
 
 // The caption's width in pixels in the button's own font.
 double CaptionWidth(const std::string& caption, int32_t size) {
@@ -61,12 +58,12 @@ int32_t HandCard(int32_t slot, int32_t count) {
 int32_t HandCardLeft(int32_t slot, int32_t count) {
     const int w = CardImages.CardWidth();
     const double s = scale.ScaleFactor;
-    if (count == 6) return Round(0.54 * w * slot + 8 * s);
+    if (count == 6) return RoundHalfEven(0.54 * w * slot + 8 * s);
     int before = 0;
     for (int32_t each = 0; each < slot; ++each) {
         before += hand.Hands[0][static_cast<size_t>(each)][kRankPlane] >= 0 ? 1 : 0;
     }
-    return Round((4 - (count - 1)) * w / 3.0 + (2.0 * w / 3) * before + 8 * s);
+    return RoundHalfEven((4 - (count - 1)) * w / 3.0 + (2.0 * w / 3) * before + 8 * s);
 }
 
 }  // namespace
@@ -84,7 +81,7 @@ void Video::PulseChoice(int index) {
     const ChoiceButton button = table->Choice(index);
     const double normal = std::nearbyint(button.FontSize);
     const double grown =
-        PulseFactor(CaptionWidth(button.Caption, Round(normal)), button.Width) * normal;
+        PulseFactor(CaptionWidth(button.Caption, RoundHalfEven(normal)), button.Width) * normal;
     for (int pulse = 0; pulse < kPulses; ++pulse) {
         ShowPulseStep(*table, index, grown, true);
         APIs::WaitMs(kPulseStepMs);
@@ -104,13 +101,13 @@ void Video::SwirlCard(int32_t slot, int32_t count) {
     if (flow.QuitNow || !table || slot < 0 || slot > 5 || count < 1 || count > 6) return;
     const int32_t card = HandCard(slot, count);
     const int32_t x = HandCardLeft(slot, count);
-    const int32_t y = Round(8 * scale.ScaleFactor);
+    const int32_t y = RoundHalfEven(8 * scale.ScaleFactor);
     const double radius = 1.1 * scale.ScaleFactor;
     const int32_t start = APIs::TickCount();
     for (int k = 1; k <= kSwirlMaxSteps && !flow.QuitNow; ++k) {
         const double a = k / 3.141593;
-        Video::DrawCard(table->PicB(1), x + Round(radius * (std::sin(a) + std::cos(a))),
-                        y + Round(radius * (std::sin(a) - std::cos(a))), card);
+        Video::DrawCard(table->PicB(1), x + RoundHalfEven(radius * (std::sin(a) + std::cos(a))),
+                        y + RoundHalfEven(radius * (std::sin(a) - std::cos(a))), card);
         table->RefreshPicB(1);
         APIs::BusyWaitMs(kSwirlStepMs);
         if (APIs::TickCount() - start > kSwirlMs) break;

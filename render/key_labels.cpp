@@ -11,6 +11,7 @@
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "engine/model/state/tables.h"
+#include "platform/rounding.h"
 #include "platform/settings/player_settings.h"
 #include "platform/waits.h"
 #include "render/card_drawing.h"
@@ -30,10 +31,6 @@ constexpr int32_t kSixthCardHeld = 1 << 28;
 // A colour below -9 resolves to black; 0 would mean the Text colour.
 constexpr int32_t kBlack = -10;
 
-int32_t Round(double v) {
-    return static_cast<int32_t>(std::nearbyint(v));
-}
-
 int32_t Exact(int32_t colour) {
     colour &= 0xFFFFFF;
     return colour == 0 ? kBlack : colour;
@@ -43,7 +40,7 @@ int32_t Exact(int32_t colour) {
 void MakeRoom(TableHost& table) {
     PictureBox box = table.PicBState(0);
     if (box.Top == tableGeometry.TrickBoxTop) {
-        const int32_t strip = Round(60 * scale.ScaleFactor);
+        const int32_t strip = RoundHalfEven(60 * scale.ScaleFactor);
         box.Height -= strip;
         box.Top += strip;
     }
@@ -64,7 +61,7 @@ std::vector<double> CardEdges() {
     int n = -1;
     for (int slot = 0; slot < 5; ++slot)
         n += hand.Hands[0][static_cast<size_t>(slot)][kRankPlane] >= 0;
-    for (int j = 0; j <= n; ++j) p.push_back(Round((4 - n) * w / 3 + (2 * w / 3) * j));
+    for (int j = 0; j <= n; ++j) p.push_back(RoundHalfEven((4 - n) * w / 3 + (2 * w / 3) * j));
     if (!p.empty()) p.push_back(p.back() + 2 * w / 3);
     return p;
 }
@@ -80,18 +77,18 @@ void Video::DrawKeyLabels() {
     TableHost* table = CurrentTable();
     if (flow.QuitNow || !table) return;
     const double s = scale.ScaleFactor;
-    const int32_t y = Round((s == 1.2f ? 500 : 492) * s);
+    const int32_t y = RoundHalfEven((s == 1.2f ? 500 : 492) * s);
     const double x0 = tableGeometry.HandOriginX + 5 * s;
     const std::vector<double> p = CardEdges();
     if (p.size() < 2) return;
     const size_t n = p.size() - 2;
     Surface& dc = table->Table();
     for (size_t j = 0; j <= n; ++j) {
-        APIs::DrawTextFont(dc, std::to_string(j + 1), Round(x0 + (p[j] + p[j + 1]) / 2), y,
+        APIs::DrawTextFont(dc, std::to_string(j + 1), RoundHalfEven(x0 + (p[j] + p[j + 1]) / 2), y,
                            scale.FontSize2, APIs::kAlignCentre, kFace, 0, 0);
     }
     if (IsSet(flags.Stat2, Stat2Bits::ChoosingDiscard)) {
-        const int32_t x = Round(x0 + (p[n] + p[n + 1]) / 2 + 0.75 * CardImages.CardWidth());
+        const int32_t x = RoundHalfEven(x0 + (p[n] + p[n + 1]) / 2 + 0.75 * CardImages.CardWidth());
         APIs::DrawTextFont(dc, "N", x, y, scale.FontSize2, APIs::kAlignCentre, kFace, 0,
                            Exact(settings.Background));
         const TextRect& r = drawnText.LastTextRect;
@@ -116,9 +113,10 @@ void Video::MarkHandCard(int32_t slot) {
     const double w = CardImages.CardWidth();
     const double s = scale.ScaleFactor;
     if (slot <= 4) {
-        const int32_t x = Round((slot == 4 ? 19 * w / 6 : (2 * w / 3) * (slot + 0.5)) + 10 * s);
-        APIs::DrawTextFont(table->PicB(1), "*", x, Round(CardImages.CardHeight() / 3.0),
-                           Round(3.75 * scale.FontSize1), APIs::kAlignCentre, kFace, 0,
+        const int32_t x =
+            RoundHalfEven((slot == 4 ? 19 * w / 6 : (2 * w / 3) * (slot + 0.5)) + 10 * s);
+        APIs::DrawTextFont(table->PicB(1), "*", x, RoundHalfEven(CardImages.CardHeight() / 3.0),
+                           RoundHalfEven(3.75 * scale.FontSize1), APIs::kAlignCentre, kFace, 0,
                            Exact(settings.Spot));
     }
     table->RefreshPicB(1);
@@ -132,7 +130,8 @@ void Video::ShowSeatCards(int32_t seat) {
     const auto& cards = hand.Hands[static_cast<size_t>(seat)];
     for (int slot = 0; slot < 5; ++slot) {
         const auto& card = cards[static_cast<size_t>(slot)];
-        DrawCard(table->PicB(0), Round(0.4 * CardImages.CardWidth() * slot + 2 * s), Round(3 * s),
+        DrawCard(table->PicB(0), RoundHalfEven(0.4 * CardImages.CardWidth() * slot + 2 * s),
+                 RoundHalfEven(3 * s),
                  CardFunctions::CardNumber(card[kSuitPlane], card[kRankPlane]));
     }
     table->RefreshPicB(0);
@@ -148,7 +147,7 @@ void Video::BlinkMarker(double seconds) {
     if (!table) return;
     Surface& dc = table->Table();
     const int32_t plain = scale.FontSize2;
-    const int32_t large = plain + Round(4 * scale.ScaleFactor);
+    const int32_t large = plain + RoundHalfEven(4 * scale.ScaleFactor);
     const int32_t inverse = Exact(0xFFFFFF - (settings.Text & 0xFFFFFF));
     // Plain, enlarged inverse, plain, enlarged inverse, and plain to stay.
     const std::array<std::pair<int32_t, int32_t>, 4> beats{

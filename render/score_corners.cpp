@@ -9,6 +9,7 @@
 #include "engine/model/state/hand_state.h"
 #include "platform/colors.h"
 #include "platform/packed_fields.h"
+#include "platform/rounding.h"
 #include "platform/settings/player_settings.h"
 #include "render/card_drawing.h"
 #include "render/cards/card_images.h"
@@ -121,10 +122,6 @@ constexpr StyleTable kTwosAndThreesTable{{
     {Upright(Pip::Back, {0.3, 0.2}, {0.3, 1.25}), BackOver()},
 }};
 
-int32_t Round(double v) {
-    return static_cast<int32_t>(std::nearbyint(v));
-}
-
 // Picture numbers of the score-card sets; the top corner's team has the black suits.
 int32_t IndexOf(Pip pip, Orientation orientation, bool top) {
     const int32_t back = settings.CardBack;
@@ -175,9 +172,10 @@ ScoreCardSpot SpotOf(const Card& card, bool top) {
     const bool atOne = scale.ScaleFactor == 1.0f && card.topAtOne.a > 0;
     const Place place =
         top ? (atOne ? card.topAtOne : card.top) : (atOne ? card.bottomAtOne : card.bottom);
-    const int32_t y = top ? (place.b == kOnePixel ? 1 : Round(place.b * h))
-                          : Round(scale.BandHeight - place.b * h);
-    return {Round(place.a * w), y, IndexOf(card.pip, card.orientation, top), card.orientation};
+    const int32_t y = top ? (place.b == kOnePixel ? 1 : RoundHalfEven(place.b * h))
+                          : RoundHalfEven(scale.BandHeight - place.b * h);
+    return {RoundHalfEven(place.a * w), y, IndexOf(card.pip, card.orientation, top),
+            card.orientation};
 }
 
 int32_t PointsOf(bool top) {
@@ -190,7 +188,7 @@ void DrawNinePointWords(Surface& dc, bool top, double w, double h) {
     const int32_t color = Misc::PaletteColor(settings.NinePointColor);
     for (size_t i = 0; i < settings.NinePointWords.size(); ++i) {
         const double y = y0 + gap * (static_cast<double>(i) - 1);
-        APIs::DrawTextFont(dc, settings.NinePointWords[i], Round(0.9 * w), Round(y),
+        APIs::DrawTextFont(dc, settings.NinePointWords[i], RoundHalfEven(0.9 * w), RoundHalfEven(y),
                            scale.FontSize2, APIs::kAlignCentre, kFace, 0, color);
     }
 }
@@ -206,10 +204,11 @@ void DrawScoreCorner(bool top) {
     const int32_t points = PointsOf(top);
     const int32_t style = settings.Opts1 & kStyleBits;
     if (top) {
-        Gdi::FillBox(dc, 1, 1, Round(1.9 * w), Round(1.68 * h), settings.Background);
-    } else {
-        Gdi::FillBox(dc, 1, Round(band - 1.68 * h), Round(1.9 * w), Round(band + 8),
+        Gdi::FillBox(dc, 1, 1, RoundHalfEven(1.9 * w), RoundHalfEven(1.68 * h),
                      settings.Background);
+    } else {
+        Gdi::FillBox(dc, 1, RoundHalfEven(band - 1.68 * h), RoundHalfEven(1.9 * w),
+                     RoundHalfEven(band + 8), settings.Background);
     }
     for (const ScoreCardSpot& card : Video::ScoreCornerCards(top, style, points)) {
         Video::DrawScoreCard(dc, card.x, card.y, card.index, card.orientation);
@@ -219,14 +218,16 @@ void DrawScoreCorner(bool top) {
         DrawNinePointWords(dc, top, w, h);
     }
     if (numerals) {
-        APIs::DrawTextFont(dc, std::to_string(points), Round((points < kMaxPoints ? 0.9 : 1.1) * w),
-                           Round(top ? 0.15 * h : band - 1.2 * h), Round(60 * s),
+        APIs::DrawTextFont(dc, std::to_string(points),
+                           RoundHalfEven((points < kMaxPoints ? 0.9 : 1.1) * w),
+                           RoundHalfEven(top ? 0.15 * h : band - 1.2 * h), RoundHalfEven(60 * s),
                            APIs::kAlignCentre, kFace, 0, 0);
     }
     if (points == kMaxPoints) {
         const double x = numerals ? (top ? 0.95 * w : 0.9 * w) : 0.9 * w - 3 * s;
         const double y = top ? (numerals ? 0.65 * h : 0.75 * h) : band - 0.7 * h;
-        Video::DrawMoodFace(Round(x), Round(y), kHappiest, {dc, "", settings.Background}, 0);
+        Video::DrawMoodFace(RoundHalfEven(x), RoundHalfEven(y), kHappiest,
+                            {dc, "", settings.Background}, 0);
     }
     table->RefreshTable();
 }

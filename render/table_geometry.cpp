@@ -1,11 +1,11 @@
 #include "render/table_geometry.h"
 
-#include "render/cards/card_size_table.h"
-
 #include <algorithm>
 #include <cmath>
 
+#include "platform/rounding.h"
 #include "platform/settings/player_settings.h"
+#include "render/cards/card_size_table.h"
 #include "render/screen_scale.h"
 
 namespace {
@@ -26,16 +26,13 @@ constexpr std::array<BoxRect, 6> kDesignChoices{{
 // The deck box at the design scale, left of the trick box.
 constexpr BoxRect kDesignDeckBox{100, 108, 120, 160};
 
-int Round(double v) {
-    return static_cast<int>(std::nearbyint(v));
-}
-
 bool Near(float s, float value) {
     return std::fabs(s - value) < 0.001f;
 }
 
 BoxRect Scaled(const BoxRect& box, float s) {
-    return {Round(box.Left * s), Round(box.Top * s), Round(box.Width * s), Round(box.Height * s)};
+    return {RoundHalfEven(box.Left * s), RoundHalfEven(box.Top * s), RoundHalfEven(box.Width * s),
+            RoundHalfEven(box.Height * s)};
 }
 
 }  // namespace
@@ -51,7 +48,7 @@ TableLayout FormFunctions::LayOutTable(float s, int32_t band, int32_t bandWidth,
                                        const CardPixelSizes& cards, int32_t opts1, int32_t opts4) {
     TableLayout out;
     TableGeometry& g = out.Geometry;
-    out.ChoiceFontSize = Round(14.0 * s + 0.3);
+    out.ChoiceFontSize = RoundHalfEven(14.0 * s + 0.3);
     for (size_t i = 0; i < out.Choice.size(); ++i) {
         BoxRect box = Scaled(kDesignChoices[i], s);
         if (Near(s, 1.2f)) box.Top += 12;
@@ -63,10 +60,11 @@ TableLayout FormFunctions::LayOutTable(float s, int32_t band, int32_t bandWidth,
     g.ChoiceBottom = out.Choice[0].Top + out.Choice[0].Height;
     g.ChoiceWidth = out.Choice[0].Width;
     g.CancelWidth = out.Choice[4].Width;
-    g.ReviewTop = Round(505.0 * s) + (Near(s, 1.2f) ? 6 : 0);
-    g.ChoiceLefts[5] = Near(s, 1.0f) ? 565 : Round(600.0 * s);
+    g.ReviewTop = RoundHalfEven(505.0 * s) + (Near(s, 1.2f) ? 6 : 0);
+    g.ChoiceLefts[5] = Near(s, 1.0f) ? 565 : RoundHalfEven(600.0 * s);
 
-    out.PicB[0] = {Round(268.0 * s), Round(108.0 * s), Round(260.0 * s + 1), Round(234.0 * s + 1)};
+    out.PicB[0] = {RoundHalfEven(268.0 * s), RoundHalfEven(108.0 * s), RoundHalfEven(260.0 * s + 1),
+                   RoundHalfEven(234.0 * s + 1)};
     g.TrickBoxLeft = out.PicB[0].Left;
     g.TrickBoxTop = out.PicB[0].Top;
     g.TrickBoxWidth = out.PicB[0].Width;
@@ -75,10 +73,10 @@ TableLayout FormFunctions::LayOutTable(float s, int32_t band, int32_t bandWidth,
     static constexpr std::array<int, 4> kMargins{6, 7, 9, 11};
     const int j = (opts1 & kAlignCards) ? 1 : kMargins[static_cast<size_t>(std::clamp(band, 0, 3))];
     const double s2 = band == 1 ? s * 0.96 : s;
-    g.TrickSpots[0] = {Round(82 * s2), Round(95 * s2 - j)};
-    g.TrickSpots[1] = {Round(13 * s2), Round(48 * s2)};
-    g.TrickSpots[2] = {Round(82 * s2), j};
-    g.TrickSpots[3] = {Round(156 * s2), Round(48 * s2)};
+    g.TrickSpots[0] = {RoundHalfEven(82 * s2), RoundHalfEven(95 * s2 - j)};
+    g.TrickSpots[1] = {RoundHalfEven(13 * s2), RoundHalfEven(48 * s2)};
+    g.TrickSpots[2] = {RoundHalfEven(82 * s2), j};
+    g.TrickSpots[3] = {RoundHalfEven(156 * s2), RoundHalfEven(48 * s2)};
 
     const int cw = cards.CardWidth;
     const int ch = cards.CardHeight;
@@ -86,19 +84,19 @@ TableLayout FormFunctions::LayOutTable(float s, int32_t band, int32_t bandWidth,
     const int th = cards.TrickHeight;
     const double handLeft = bandWidth / 2.0 - 11.0 * cw / 6.0 - 8.0 * s;
     const double handTop = 342.0 * s;
-    out.PicB[1] = {Round(handLeft), Round(handTop), Round(11.0 * cw / 3.0 + 16.0 * s),
-                   Round(ch + 14.0 * s)};
-    g.HandBoxLeft = Round(handLeft);
-    g.HandBoxTop = Round(handTop);
+    out.PicB[1] = {RoundHalfEven(handLeft), RoundHalfEven(handTop),
+                   RoundHalfEven(11.0 * cw / 3.0 + 16.0 * s), RoundHalfEven(ch + 14.0 * s)};
+    g.HandBoxLeft = RoundHalfEven(handLeft);
+    g.HandBoxTop = RoundHalfEven(handTop);
     g.HandBoxWidth = out.PicB[1].Width;
-    g.HandOriginX = Round(handLeft + 8.0 * s);
-    g.HandOriginY = Round(handTop + 8.0 * s);
+    g.HandOriginX = RoundHalfEven(handLeft + 8.0 * s);
+    g.HandOriginY = RoundHalfEven(handTop + 8.0 * s);
 
     out.PicB[2] = Scaled(kDesignDeckBox, s);
-    out.PicB[3] = {2, Round(185.0 * s), th + 10, tw + 90};
+    out.PicB[3] = {2, RoundHalfEven(185.0 * s), th + 10, tw + 90};
     const bool tallNorth = (opts4 & kTallNorthBox) && s >= 1.5f;
-    out.PicB[4] = {Round(250.0 * s), 2, tw + 90, th + (tallNorth ? 30 : 10)};
-    out.PicB[5] = {bandWidth - th - 13, Round(180.0 * s), th + 10, tw + 90};
+    out.PicB[4] = {RoundHalfEven(250.0 * s), 2, tw + 90, th + (tallNorth ? 30 : 10)};
+    out.PicB[5] = {bandWidth - th - 13, RoundHalfEven(180.0 * s), th + 10, tw + 90};
     const int a = s < 1.3f ? 92 : 112;
     const int b = s < 1.3f ? 103 : 123;
     out.PicB[6] = {bandWidth - th - tw - b, 2, tw + a, th + 12};

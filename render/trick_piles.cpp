@@ -6,6 +6,7 @@
 #include "engine/model/state/hand_state.h"
 #include "engine/model/state/run_flags.h"
 #include "platform/packed_fields.h"
+#include "platform/rounding.h"
 #include "platform/settings/player_settings.h"
 #include "platform/waits.h"
 #include "render/card_drawing.h"
@@ -28,10 +29,6 @@ constexpr int32_t kTurnedBacks = 11;
 constexpr int32_t kFirstHandStep = 1250;
 constexpr int32_t kFirstTableStep = 6;
 
-int32_t Round(double v) {
-    return static_cast<int32_t>(std::nearbyint(v));
-}
-
 void SetVisible(TableHost& table, int index, bool visible) {
     PictureBox box = table.PicBState(index);
     box.Visible = visible;
@@ -50,7 +47,7 @@ void DrawTeam1Pile(TableHost& table, int32_t tricks, double step) {
         int32_t dx = 0, dy = 0;
         FormFunctions::RandomCardOffset(dx, dy, 0, 0);
         const double y = height / 2.0 - 1.75 * step + step * tricks / 2.0 - step * i + dy;
-        Video::DrawTrickCard(table.PicB(kTeam1Box), dx + 5, Round(y),
+        Video::DrawTrickCard(table.PicB(kTeam1Box), dx + 5, RoundHalfEven(y),
                              settings.CardBack + kTurnedBacks, 1);
     }
     table.RefreshPicB(kTeam1Box);
@@ -65,7 +62,7 @@ void DrawTeam0Pile(TableHost& table, int32_t tricks, double step) {
         int32_t dx = 0, dy = 0;
         FormFunctions::RandomCardOffset(dx, dy, 0, 0);
         const double x = width / 2.0 - 0.75 * step - step * tricks / 2.0 + step * i + dx;
-        Video::DrawTrickCard(table.PicB(kTeam0Box), Round(x), dy + 5,
+        Video::DrawTrickCard(table.PicB(kTeam0Box), RoundHalfEven(x), dy + 5,
                              settings.CardBack + kUprightBacks, 0);
     }
     table.RefreshPicB(kTeam0Box);

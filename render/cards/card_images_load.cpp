@@ -1,6 +1,7 @@
 #include <cmath>
 #include <string>
 
+#include "platform/rounding.h"
 #include "render/cards/card_graphics_file.h"
 #include "render/cards/card_images.h"
 #include "render/cards/card_trace.h"
@@ -48,10 +49,6 @@ StripSource LoadSetStrip(const std::string& resource, const std::string& compani
 
 std::string DeckName(int number) {
     return "DECK" + std::to_string(number);
-}
-
-int Round(double v) {
-    return static_cast<int>(std::nearbyint(v));
 }
 
 }  // namespace
@@ -231,9 +228,10 @@ void ClCards::LoadScoreBacks(bool fromFile) {
     RotatedScoreCardWidth_ = turned.width;
     RotatedScoreCardHeight_ = turned.height;
     const int w = size.width, h = size.height;
-    const std::array<QPointF, 3> corners = {QPointF(Round(0.6108 * w), 0),
-                                            QPointF(Round(1.5171 * w), Round(0.2924 * h)),
-                                            QPointF(0, Round(0.9063 * h))};
+    const std::array<QPointF, 3> corners = {
+        QPointF(RoundHalfEven(0.6108 * w), 0),
+        QPointF(RoundHalfEven(1.5171 * w), RoundHalfEven(0.2924 * h)),
+        QPointF(0, RoundHalfEven(0.9063 * h))};
     const auto turn = [&](const Surface& strip, int index) {
         Surface out(turned.width, turned.height, strip.Pixel(0, 0));
         Gdi::PlgBlt(out, corners, strip, index * w, 0, w, h);
