@@ -142,8 +142,9 @@ void GamePlaySubs::ResetHandForReplay() {
     if (APIs::Nib(up, 1) == CardFunctions::kRightBower)
         up = Misc::NibSet(up, CardFunctions::kJack, 1);
     // A joker re-marked once trump was fixed goes back to its own rank too.
-    if (APIs::Nib(up, 1) == CardFunctions::kTopJoker)
-        up = Misc::NibSet(up, CardFunctions::kJoker, 1);
+    if (APIs::Nib(up, 1) == CardFunctions::kTopJoker) {
+        up = Misc::NibSet(Misc::NibSet(up, CardFunctions::kJokerSuit, 0), CardFunctions::kJoker, 1);
+    }
     up = Misc::NibSet(up, 0, 2);
     up = Misc::NibSet(up, 7, 3);
     up = Misc::NibSet(up, 7, 4);

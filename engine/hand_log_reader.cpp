@@ -71,9 +71,15 @@ Card CardOfEntry(int32_t entry) {
     return {APIs::Nib(entry, 0), APIs::Nib(entry, 1)};
 }
 
-// A right bower re-marked on the up card is read back as the jack it was dealt as.
-Card DealtUpCard(Card card) {
-    if (card.rank == CardFunctions::kRightBower) card.rank = CardFunctions::kJack;
+// A card re-marked once trump was fixed (the up card, the kitty) is read back as dealt:
+// the bowers as jacks, the top trump as the joker.
+Card DealtCard(Card card) {
+    using namespace CardFunctions;
+    if (card.rank == kRightBower) return {card.suit, kJack};
+    if (card.rank == kLeftBower && card.suit >= 0 && card.suit <= 3) {
+        return {SameColorSuit(card.suit), kJack};
+    }
+    if (card.rank == kTopJoker) return {kJokerSuit, kJoker};
     return card;
 }
 
@@ -97,7 +103,7 @@ bool TakeLine(std::string_view line, LoggedHand& logged) {
     if (StartsWith(line, "CardUp: ")) {
         const auto value = Integer(line.substr(8));
         if (!value) return false;
-        logged.upCard = DealtUpCard(CardOfEntry(*value));
+        logged.upCard = DealtCard(CardOfEntry(*value));
         return true;
     }
     if (StartsWith(line, "CardsPlayed:")) {
@@ -128,7 +134,7 @@ bool WholeDeal(const LoggedHand& logged, bool withJoker) {
     cards.push_back(*logged.upCard);
     const size_t kittySize = withJoker ? 4 : 3;
     for (size_t i = 0; i < kittySize; ++i)
-        cards.push_back(CardOfEntry((*logged.cardsPlayed)[kFirstKittyEntry + i]));
+        cards.push_back(DealtCard(CardOfEntry((*logged.cardsPlayed)[kFirstKittyEntry + i])));
     std::array<std::array<bool, 4>, 7> seen{};
     for (const Card& card : cards) {
         if (!ValidCard(card)) return false;
@@ -149,9 +155,9 @@ bool Valid(const LoggedHand& logged) {
 }
 
 int32_t KittyEntry(int32_t logged) {
-    return Misc::NibSet(
-        Misc::NibSet(Misc::NibSet(0, APIs::Nib(logged, 0), 0), APIs::Nib(logged, 1), 1),
-        kKittySeatCode, 3);
+    const Card card = DealtCard(CardOfEntry(logged));
+    return Misc::NibSet(Misc::NibSet(Misc::NibSet(0, card.suit, 0), card.rank, 1), kKittySeatCode,
+                        3);
 }
 
 void TakeDealer(int32_t dealer) {

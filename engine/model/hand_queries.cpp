@@ -110,11 +110,13 @@ int32_t CardFunctions::FindHighestOfSuit(const HandTable& table, int32_t seat, i
     return best;
 }
 
+// The joker, the top trump, comes out lowest only as the seat's one trump: the rules
+// that ask for the lowest trump must still find a card.
 int32_t CardFunctions::FindLowestOfSuit(const HandTable& table, int32_t seat, int32_t suit) {
     int32_t best = -1;
     for (int slot = 0; slot < kCardsInHand; ++slot) {
         const int32_t rank = RankAt(table, seat, slot);
-        if (SuitAt(table, seat, slot) != suit || rank < 0 || rank >= kTopJoker) continue;
+        if (SuitAt(table, seat, slot) != suit || rank < 0) continue;
         if (best < 0 || rank < RankAt(table, seat, best)) best = slot;
     }
     return best;

@@ -150,6 +150,12 @@ void CardFunctions::RemarkBowers(int32_t seat) {
     if (const int32_t right = FindRightBower(hand.Hands, seat, trump); right >= 0) {
         Rank(seat, right) = kRightBower;
     }
+    // The joker joins trump as its top card.
+    for (int32_t slot = 0; slot < 6; ++slot) {
+        if (Suit(seat, slot) != kJokerSuit || Rank(seat, slot) < 0) continue;
+        Suit(seat, slot) = trump;
+        Rank(seat, slot) = kTopJoker;
+    }
 }
 
 void CardFunctions::RemarkBowersAndSort(int32_t seat) {

@@ -5,15 +5,16 @@
 #include "engine/event_sounds.h"
 #include "engine/game_play.h"
 #include "engine/hand_slots.h"
+#include "engine/model/calling_rules.h"
 #include "engine/model/card_codes.h"
 #include "engine/model/game_trace.h"
 #include "engine/model/hand_words.h"
-#include "engine/model/calling_rules.h"
 #include "engine/model/kitty_trades.h"
 #include "engine/model/sorts.h"
 #include "engine/model/state/flow_state.h"
 #include "engine/model/state/run_flags.h"
 #include "engine/model/state/tables.h"
+#include "engine/model/turned_up_card.h"
 #include "engine/steps/pre_play_helpers.h"
 #include "platform/packed_fields.h"
 #include "platform/settings/player_settings.h"
@@ -48,18 +49,30 @@ int32_t LonersPartner() {
     return loner == CardFunctions::kNoSeat ? CardFunctions::kNoSeat : (loner + 2) % 4;
 }
 
-// The bowers in every hand, the turned-up card and the kitty.
+// The bowers and the joker in every hand, the turned-up card and the kitty.
 void RemarkAllBowers() {
     const int32_t trump = Misc::TrumpSuit();
     for (int32_t seat = 0; seat < 4; ++seat) CardFunctions::RemarkBowers(seat);
-    if (APIs::Nib(hand.CardUp, 0) == trump && APIs::Nib(hand.CardUp, 1) == kJack) {
+    const int32_t upRank = APIs::Nib(hand.CardUp, 1);
+    if (APIs::Nib(hand.CardUp, 0) == trump && upRank == kJack) {
         hand.CardUp = Misc::NibSet(hand.CardUp, kRightBower, 1);
     }
-    for (int entry = kFirstKittyEntry; entry < kFirstKittyEntry + 3; ++entry) {
+    // A joker turned up for the suit made trump goes to the dealer as the top trump.
+    if (upRank == CardFunctions::kJoker && Misc::GenInfField8() == 1 &&
+        CardFunctions::TurnedUpSuit() == trump) {
+        hand.CardUp =
+            Misc::NibSet(Misc::NibSet(hand.CardUp, trump, 0), CardFunctions::kTopJoker, 1);
+    }
+    const int32_t kittyEnd = kFirstKittyEntry + CardFunctions::KittySize();
+    for (int entry = kFirstKittyEntry; entry < kittyEnd; ++entry) {
         int32_t& kitty = hand.CardsPlayed[static_cast<size_t>(entry)];
         const int32_t suit = APIs::Nib(kitty, 0);
-        if (APIs::Nib(kitty, 1) != kJack) continue;
-        if (suit == trump) {
+        const int32_t rank = APIs::Nib(kitty, 1);
+        if (rank == CardFunctions::kJoker) {
+            kitty = Misc::NibSet(Misc::NibSet(kitty, trump, 0), CardFunctions::kTopJoker, 1);
+        } else if (rank != kJack) {
+            continue;
+        } else if (suit == trump) {
             kitty = Misc::NibSet(kitty, kRightBower, 1);
         } else if (suit == CardFunctions::SameColorSuit(trump)) {
             kitty = Misc::NibSet(Misc::NibSet(kitty, trump, 0), kLeftBower, 1);

@@ -120,8 +120,10 @@ TEST_F(DealTest, AReplayDealsTheSameHandsBySameDealerAfterTheUpJackBecameTheRigh
         // The hand is played on: trump fixed, cards played, the up card taken.
         if (APIs::Nib(hand.CardUp, 1) == CardFunctions::kJack)
             hand.CardUp = Misc::NibSet(hand.CardUp, CardFunctions::kRightBower, 1);
-        if (APIs::Nib(hand.CardUp, 1) == CardFunctions::kJoker)
-            hand.CardUp = Misc::NibSet(hand.CardUp, CardFunctions::kTopJoker, 1);
+        if (APIs::Nib(hand.CardUp, 1) == CardFunctions::kJoker) {
+            hand.CardUp =
+                Misc::NibSet(Misc::NibSet(hand.CardUp, 1, 0), CardFunctions::kTopJoker, 1);
+        }
         hand.CardUp = Misc::NibSet(hand.CardUp, 2, 2) | (1 << 29);
         hand.GenInf = Misc::Set3Bits(hand.GenInf, 1, 0);
         hand.Hands[0][0][1] = -hand.Hands[0][0][1] - 1;

@@ -130,17 +130,30 @@ TEST_F(HandLogTest, AWrittenHandIsDealtAgainFromTheLog) {
     EXPECT_EQ(hand.Hands, logged.Hands);
 }
 
-TEST_F(HandLogTest, TheUpJackTurnedRightBowerIsReadAsAJack) {
+// The up card and the kitty are logged as re-marked once hearts were made: the bowers and
+// the joker are read back as dealt.
+TEST_F(HandLogTest, CardsReMarkedForTrumpAreReadBackAsDealt) {
     SeededRandom random(1);
     InstallRandomSource(&random);
-    do {
+    settings.Opts2 |= 1 << 19;
+    const auto remarked = [](int32_t entry) {
+        const int32_t card = entry & 0xFF;
+        if (card == 0x20) return Misc::NibSet(entry, 8, 1);
+        if (card == 0x21) return Misc::NibSet(Misc::NibSet(entry, 0, 0), 7, 1);
+        if (APIs::Nib(entry, 1) == 6) return Misc::NibSet(Misc::NibSet(entry, 0, 0), 9, 1);
+        return entry;
+    };
+    for (int n = 0; n < 100; ++n) {
         GamePlaySubs::DealHand(0);
-    } while (APIs::Nib(hand.CardUp, 1) != 2);
-    hand.CardUp = Misc::NibSet(hand.CardUp, 8, 1);
-    const std::string text = Misc::HandLogText(Misc::kAnalysisLogMode);
-    hand.CardUp = 0;
-    ASSERT_TRUE(Misc::TakeHandLog(text));
-    EXPECT_EQ(APIs::Nib(hand.CardUp, 1), 2);
+        const HandState dealt = hand;
+        hand.CardUp = remarked(hand.CardUp);
+        for (size_t i = 21; i <= 24; ++i) hand.CardsPlayed[i] = remarked(hand.CardsPlayed[i]);
+        const std::string text = Misc::HandLogText(Misc::kAnalysisLogMode);
+        hand.CardUp = 0;
+        ASSERT_TRUE(Misc::TakeHandLog(text));
+        EXPECT_EQ(hand.CardUp & 0xFF, dealt.CardUp & 0xFF);
+        for (size_t i = 21; i <= 24; ++i) EXPECT_EQ(hand.CardsPlayed[i], dealt.CardsPlayed[i]);
+    }
 }
 
 TEST_F(HandLogTest, AnyBrokenLogKeepsTheRandomDeal) {

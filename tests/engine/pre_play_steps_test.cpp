@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "engine/model/state/statistics.h"
@@ -117,6 +118,47 @@ TEST_F(PrePlayStepsTest, AComputerDealerPicksUpAndPlayIsSetUp) {
     EXPECT_EQ(hand.SutOutInf, 0);
     EXPECT_EQ(stats.SessionStats[1 * 7 + 8], 1);
     EXPECT_EQ(stats.AllSessionStats[1 * 7 + 8], 1);
+}
+
+// With the joker in the deck it becomes the top trump wherever it lies: turned up for
+// the suit made and taken by the dealer, in a hand, or among the kitty's four cards.
+class JokerRemarkTest : public PrePlayStepsTest {
+  protected:
+    void SetUp() override {
+        PrePlayStepsTest::SetUp();
+        settings.Opts2 |= 1 << 19;
+    }
+    static Card Kitty(size_t entry) {
+        const int32_t card = hand.CardsPlayed[entry];
+        return {APIs::Nib(card, 0), APIs::Nib(card, 1)};
+    }
+    static long TopJokers(size_t seat) {
+        const auto& cards = hand.Hands[seat];
+        return std::count(cards.begin(), cards.begin() + 5,
+                          std::array<int32_t, 2>{kHearts, CardFunctions::kTopJoker});
+    }
+    static constexpr Card kTopJoker{kHearts, CardFunctions::kTopJoker};
+};
+
+TEST_F(JokerRemarkTest, TheTurnedUpJokerGoesToTheDealerAsTheTopTrump) {
+    HandText::SetKitty("TH JS AH JD");
+    Called(kHearts, 1, 7, 3, "BJ");
+    hand.CardUp = Misc::NibSet(hand.CardUp, kHearts, 3);
+    Start();
+    EXPECT_TRUE(AtFirstLead());
+    EXPECT_EQ(Card(APIs::Nib(hand.CardUp, 0), APIs::Nib(hand.CardUp, 1)), kTopJoker);
+    EXPECT_EQ(TopJokers(3), 1);
+    EXPECT_EQ(Kitty(24), Card(kHearts, CardFunctions::kLeftBower));
+}
+
+TEST_F(JokerRemarkTest, TheJokerInAHandAndInTheKittyBecomesTheTopTrump) {
+    HandText::SetHand(1, "QC TD 9S QS BJ");
+    HandText::SetKitty("TH JS AH BJ");
+    Called(kHearts, 1, 7, 3, "QH");
+    Start();
+    EXPECT_TRUE(AtFirstLead());
+    EXPECT_EQ(TopJokers(1), 1);
+    EXPECT_EQ(Kitty(24), kTopJoker);
 }
 
 TEST_F(PrePlayStepsTest, TheHumanDealerDiscardsByKey) {

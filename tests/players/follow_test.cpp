@@ -61,6 +61,12 @@ TEST_F(FollowTest, FollowingChoosesTheRuleCardAndSaysWhy) {
         {"second hand to a trump lead, the partner the maker and out of trump", kHearts, 1, 2, "9H",
          "KH QH 9C KS QS", "QH", 14,
          [] { hand.SutOutInf = CardFunctions::SetSeatSuitFlag(1, kHearts, hand.SutOutInf); }},
+        {"trump led, the joker the only trump: it must follow with it", kHearts, 0, 3, "9H",
+         "TJ 9C TC KS QS", "TJ", 1},
+        {"second hand to a trump lead, the maker's seat: the joker is the highest trump", kHearts,
+         0, 3, "9H", "RH TJ 9C KS QS", "TJ", 8},
+        {"last, the opponents winning, the joker the only trump: it trumps in", kHearts, 1, 1,
+         "AD 9D TD", "TJ 9C TC KS QS", "TJ", 133},
     };
     for (const auto& each : cases) {
         SCOPED_TRACE(each.name);

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "engine/model/card_codes.h"
+#include "engine/model/hand_words.h"
 #include "engine/model/state/hand_state.h"
 
 // Hands written as short card texts for fixtures: "JH AH 9S TD QC KS", ranks
 // 9 T J Q K A, suits H D C S, "BJ" the joker; "L" and "R" before a suit letter
 // give the left and right bower once trump is fixed ("RH", "LD"), "TJ" the joker
-// as top trump. "--" leaves a slot empty (the card was played).
+// as top trump (of the trump suit in a hand). "--" leaves a slot empty (the card was played).
 namespace HandText {
 
 using Card = std::pair<int32_t, int32_t>;  // suit, rank
@@ -71,14 +72,16 @@ inline void SetHand(HandTable& table, int seat, std::string_view cards) {
         auto& entry = table[static_cast<size_t>(seat)][slot];
         if (slot < words.size() && words[slot] != "--") {
             const auto [suit, rank] = ParseCard(words[slot]);
-            entry = {suit, rank};
+            entry = {rank == CardFunctions::kTopJoker ? Misc::TrumpSuit() : suit, rank};
         } else {
             entry = {0, -1};
         }
     }
 }
 
-inline void SetHand(int seat, std::string_view cards) { SetHand(hand.Hands, seat, cards); }
+inline void SetHand(int seat, std::string_view cards) {
+    SetHand(hand.Hands, seat, cards);
+}
 
 // A card as the played-card entries hold it: the suit below the rank's nibble.
 inline int32_t Entry(std::string_view text) {

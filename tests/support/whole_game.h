@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -127,8 +128,12 @@ class WholeGame {
         return false;
     }
     // A card that left a hand since the last step: unique in the hand, and following suit
-    // when its seat could.
+    // when its seat could. A joker still without a suit in play counts as trump.
     void CheckCardsPlayed() {
+        const int32_t trump = Misc::Get3Bits(last_GenInf_, 0);
+        const auto suitOf = [trump](const std::array<int32_t, 2>& card) {
+            return card[kSuitPlane] == CardFunctions::kJokerSuit ? trump : card[kSuitPlane];
+        };
         int newCards = 0;
         int32_t seatPlayed = -1;
         int32_t suitPlayed = -1;
@@ -141,17 +146,16 @@ class WholeGame {
                 if (nowPlayed && wasHeld && card[kSuitPlane] == before[kSuitPlane]) {
                     ++newCards;
                     seatPlayed = seat;
-                    suitPlayed = card[kSuitPlane];
+                    suitPlayed = suitOf(card);
                 }
             }
         }
         const int32_t led = Misc::Get3Bits(last_GenInf_, 1);
-        if (newCards == 1 && led >= 0 && led < 4 && suitPlayed != led &&
-            suitPlayed != CardFunctions::kJokerSuit) {
+        if (newCards == 1 && led >= 0 && led < 4 && suitPlayed != led) {
             for (int slot = 0; slot < 5; ++slot) {
                 const auto& before =
                     last_[static_cast<size_t>(seatPlayed)][static_cast<size_t>(slot)];
-                if (before[kRankPlane] >= 0 && before[kSuitPlane] == led) {
+                if (before[kRankPlane] >= 0 && suitOf(before) == led) {
                     Fail("seat " + std::to_string(seatPlayed) + " did not follow suit");
                 }
             }
