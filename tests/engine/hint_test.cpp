@@ -8,6 +8,7 @@
 #include "platform/random_source.h"
 #include "players/analysis_state.h"
 #include "support/game_driver.h"
+#include "support/game_snapshot.h"
 
 namespace {
 
@@ -16,19 +17,6 @@ const std::set<int32_t> kQuestions = {1811, 1813, 1985, 2070, 2112, 2715, 2720,
                                       2740, 2915, 2960, 2975, 5025, 10050};
 
 enum class HintWay { None, RightClick, LearnMode };
-
-struct GameState {
-    HandState hand;
-    RunFlags flags;
-    FlowState flow;
-    Analysis analysis;
-
-    bool operator==(const GameState&) const = default;
-};
-
-GameState Snapshot() {
-    return {hand, flags, flow, analysis};
-}
 
 // One game of a seeded deal with a human answering from its own picker, asking for a
 // hint at every question the way given.
@@ -57,23 +45,16 @@ PlayedGame Play(uint32_t seed, HintWay way) {
             if (way == HintWay::RightClick) {
                 game.Door(2, 0);
             } else {
-                GameState before = Snapshot();
+                GameSnapshot before = Snapshot();
                 PlayHelp::GiveHint(0);
-                GameState after = Snapshot();
+                GameSnapshot after = Snapshot();
                 after.analysis.ReasonCode = before.analysis.ReasonCode;
                 after.analysis.HintTarget = before.analysis.HintTarget;
                 after.analysis.AdviceText = before.analysis.AdviceText;
                 EXPECT_TRUE(after == before) << "the hint changed the game at " << flow.Ptrg;
             }
         }
-        const auto pick = static_cast<int>(picker() % 11);
-        if (pick == 0) {
-            game.Click();
-        } else if (pick <= 5) {
-            game.Answer(pick);
-        } else {
-            game.Door(1, 50, -static_cast<float>(pick - 5));
-        }
+        game.AnyInput(static_cast<int>(picker() % 11));
         played.steps.push_back(flow.Ptrg);
     }
     played.lastHand = hand;

@@ -19,24 +19,11 @@
 #include "players/partners_best.h"
 #include "players/play_help.h"
 #include "players/redeal_test.h"
+#include "support/game_snapshot.h"
 #include "support/scripted_message_boxes.h"
 #include "support/trick_table.h"
 
 namespace {
-
-// Everything the hint could disturb, compared whole.
-struct GameState {
-    HandState hand;
-    RunFlags flags;
-    FlowState flow;
-    Analysis analysis;
-
-    bool operator==(const GameState&) const = default;
-};
-
-GameState Snapshot() {
-    return {hand, flags, flow, analysis};
-}
 
 void Reset() {
     hand = {};
@@ -137,7 +124,7 @@ TEST_F(PlayHelpTest, EachQuestionGetsTheComputersAnswerAndTheHandIsPutBack) {
         HandText::SetHand(0, c.cards);
         c.setUp();
         flow.Ptrg = c.step;
-        const GameState before = Snapshot();
+        const GameSnapshot before = Snapshot();
         const int32_t computer = c.computer();
         const int32_t reason = analysis.ReasonCode;
         hand = before.hand;
@@ -150,7 +137,7 @@ TEST_F(PlayHelpTest, EachQuestionGetsTheComputersAnswerAndTheHandIsPutBack) {
         if (reason != 0) {
             EXPECT_EQ(analysis.ReasonCode, reason) << c.step;
         }
-        GameState after = Snapshot();
+        GameSnapshot after = Snapshot();
         after.analysis.ReasonCode = before.analysis.ReasonCode;
         after.analysis.HintTarget = before.analysis.HintTarget;
         EXPECT_TRUE(after == before) << c.step << ": the hint changed the game state";
@@ -158,7 +145,7 @@ TEST_F(PlayHelpTest, EachQuestionGetsTheComputersAnswerAndTheHandIsPutBack) {
     for (int32_t step : {0, 2700, 10030}) {
         Reset();
         flow.Ptrg = step;
-        const GameState before = Snapshot();
+        const GameSnapshot before = Snapshot();
         EXPECT_FALSE(PlayHelp::FindAdvice(0)) << step;
         EXPECT_TRUE(Snapshot() == before) << step;
     }
@@ -174,7 +161,7 @@ TEST_F(PlayHelpTest, TrickLogicFailingTwiceGivesNoAdviceAndTheGameGoesOn) {
     TrickTable::PlayAll("9C KC");
     TrickTable::NextPosition();
     flow.Ptrg = 10050;
-    const GameState before = Snapshot();
+    const GameSnapshot before = Snapshot();
 
     EXPECT_FALSE(PlayHelp::FindAdvice(0));
     EXPECT_EQ(analysis.HintTarget, Analysis::kNoHintTarget);

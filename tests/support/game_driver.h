@@ -51,6 +51,16 @@ class GameDriver {
     }
     void Click(float x = 0, float y = 0) { Door(1, 0, x, y); }
     void Answer(int choice) { Door(1, static_cast<int16_t>(100 + choice)); }
+    // For pick 0-10: a click, answer button 1-5 or number key 1-5.
+    void AnyInput(int pick) {
+        if (pick == 0) {
+            Click();
+        } else if (pick <= 5) {
+            Answer(pick);
+        } else {
+            Door(1, 50, -static_cast<float>(pick - 5));
+        }
+    }
     // The replay button: its press reaches the door as Button 4, Shift 104.
     void PressReplay() {
         SetBit(flags.Stat0, Stat0Bits::ReplayRequested);

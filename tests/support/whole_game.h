@@ -111,14 +111,7 @@ class WholeGame {
         const HandTable hands = hand.Hands;
         const int32_t score = hand.Score;
         const size_t movesBefore = moves.size();
-        const int32_t pick = RandomBelow(11);
-        if (pick == 0) {
-            game.Click();
-        } else if (pick <= 5) {
-            game.Answer(pick);
-        } else {
-            game.Door(1, 50, -static_cast<float>(pick - 5));
-        }
+        game.AnyInput(RandomBelow(11));
         if (Refused(step, movesBefore) && (hands != hand.Hands || score != hand.Score)) {
             Fail("a refused input at " + std::to_string(step) + " changed the hand");
         }
